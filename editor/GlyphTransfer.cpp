@@ -1,0 +1,131 @@
+#include "GlyphTransfer.h"
+
+#include <cstdio>
+
+#include "GlyphRecord.h"
+#include "TextToByte.h"
+
+namespace ledfont {
+namespace {
+
+constexpr int kFirstColumnItem = 3;  // cmbCols item i is i + 3
+constexpr int kLastColumnItem = 13;
+constexpr int kFirstCentreItem = 1;  // cmbCentre item i is i + 1
+
+std::string Hex(int value, int minDigits) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%0*X", minDigits, static_cast<unsigned>(value));
+    return buf;
+}
+
+std::string LocCaption(std::int16_t index, bool isJukta) {
+    // A Hindi glyph shows its code point 0x0900 + index, a Jukta glyph its index.
+    return "Code: " + (isJukta ? Hex(index, 2) : Hex(0x0900 + index, 4));
+}
+
+int SelectedClass(const GlyphControls& controls) {
+    if (controls.IsClassSelected(GlyphClass::Ikaar)) return 2;
+    if (controls.IsClassSelected(GlyphClass::Vowel)) return 1;
+    return 0;
+}
+
+}  // namespace
+
+void GlyphTransfer::LoadCharacter(std::int16_t index) {
+    GlyphRecord record(font_.FontBytes, index);
+    const int n = record.columnCount();
+    const int glyphClass = record.glyphClass();
+    ShowBitmap(index);
+    if (glyphClass >= 0 && glyphClass <= 2) controls_.SelectClass(static_cast<GlyphClass>(glyphClass));
+    ShowColumnCount(n);
+    controls_.SetCentreListIndex(record.centreColumn() - kFirstCentreItem);
+    CentreClick();
+    controls_.SetLocCaption(LocCaption(index, font_.IsJukta));
+    if (font_.IsJukta) ShowCodes(index);
+    ByteArray<51> map;
+    grid_.GetMap(map);
+    shown_ = ReadEditor(index, map);
+}
+
+void GlyphTransfer::ShowBitmap(std::int16_t index) {
+    grid_.canvas().Cls();
+    grid_.DrawGrid();
+    GlyphRecord record(font_.FontBytes, index);
+    for (int c = 0; c < 16; ++c)
+        for (int r = 0; r < 16; ++r)
+            if (record.isLit(c, r)) grid_.OnLED(c, r);
+}
+
+void GlyphTransfer::ShowColumnCount(int n) {
+    const int item = n - kFirstColumnItem;
+    if (item >= -1 && item <= kLastColumnItem) {
+        controls_.SetColsListIndex(item);
+    } else {
+        // The list cannot show this count: no selection, and the line where the count says.
+        controls_.SetColsListIndex(-1);
+        grid_.DrawGrid();
+    }
+    grid_.DrawColumnLine(n);
+}
+
+void GlyphTransfer::ShowCodes(std::int16_t index) {
+    for (int slot = 0; slot < 2; ++slot) controls_.SetJuktaText(slot, Hex(font_.JuktaCodes(index, slot), 2));
+}
+
+GlyphTransfer::EditorGlyph GlyphTransfer::ReadEditor(std::int16_t index, const ByteArray<51>& map) const {
+    EditorGlyph glyph;
+    glyph.index = index;
+    glyph.record[0] = static_cast<Byte>(controls_.ColsListIndex() + kFirstColumnItem);
+    const int value = SelectedClass(controls_) * 16 + controls_.CentreListIndex() + kFirstCentreItem;
+    glyph.record[1] = static_cast<Byte>(value);
+    for (int i = 0; i < kBitmapBytes; ++i) glyph.record[static_cast<std::size_t>(2 + i)] = map(i);
+    if (font_.IsJukta)
+        for (int slot = 0; slot < 2; ++slot) glyph.codes[slot] = controls_.JuktaText(slot);
+    return glyph;
+}
+
+void GlyphTransfer::SaveCharacter(std::int16_t index) {
+    grid_.GetMap(font_.MapBytes);
+    if (shown_ && *shown_ == ReadEditor(index, font_.MapBytes)) return;  // nothing edited
+    GlyphRecord record(font_.FontBytes, index);
+    record.setColumnCount(static_cast<Byte>(controls_.ColsListIndex() + kFirstColumnItem));
+    record.setClassAndCentre(SelectedClass(controls_), controls_.CentreListIndex() + kFirstCentreItem);
+    for (int i = 0; i < kBitmapBytes; ++i) record.setBitmapByte(i, font_.MapBytes(i));
+    if (font_.IsJukta) StoreCodes(index);
+}
+
+void GlyphTransfer::StoreCodes(std::int16_t index) {
+    for (int slot = 0; slot < 2; ++slot)
+        font_.JuktaCodes(index, slot) = TextToByte("&H" + controls_.JuktaText(slot));
+}
+
+void GlyphTransfer::ColsClick() {
+    grid_.DrawGrid();
+    grid_.DrawColumnLine(controls_.ColsListIndex() + kFirstColumnItem);
+}
+
+void GlyphTransfer::CentreClick() {
+    const PicGeometry& pic = grid_.pic();
+    const double step = static_cast<double>(controls_.CentreListIndex()) * pic.Width / 16.0;
+    controls_.SetCentreMarkerLeft(static_cast<float>(pic.Left + step));
+}
+
+void GlyphTransfer::ShowDecClick() {
+    SaveCharacter(font_.CurChar);
+    if (font_.CurChar > 0) --font_.CurChar;
+    LoadCharacter(font_.CurChar);
+}
+
+void GlyphTransfer::ShowIncClick() {
+    SaveCharacter(font_.CurChar);
+    if (font_.CurChar < LastGlyph(font_.mode())) ++font_.CurChar;
+    LoadCharacter(font_.CurChar);
+}
+
+void GlyphTransfer::RememberShownGlyph() {
+    ByteArray<51> map;
+    grid_.GetMap(map);
+    shown_ = ReadEditor(font_.CurChar, map);
+}
+
+}  // namespace ledfont

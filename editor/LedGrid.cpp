@@ -1,0 +1,91 @@
+#include "LedGrid.h"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "Error.h"
+
+namespace ledfont {
+namespace {
+
+constexpr int kCellUnits = 10;
+constexpr int kLastLine = LedCanvas::kUnits - 1;  // lines beyond 160 leave no mark
+
+// The control's size in twips, read as a 16-bit whole number like the loop bound it is.
+int ToInt16(float twips) {
+    const double v = std::nearbyint(static_cast<double>(twips));
+    if (!(v >= std::numeric_limits<std::int16_t>::min() && v <= std::numeric_limits<std::int16_t>::max()))
+        throw OverflowError("Overflow: the canvas size " + std::to_string(twips) + " does not fit");
+    return static_cast<int>(v);
+}
+
+void PaintCell(LedCanvas& canvas, int x, int y, Colour colour) {
+    // Wide arithmetic: a cell far outside the grid must clip, not wrap.
+    const auto left = static_cast<float>(static_cast<long long>(x) * kCellUnits + 1);
+    const auto top = static_cast<float>(static_cast<long long>(y) * kCellUnits + 1);
+    canvas.FilledBox(left, top, left + 8.0f, top + 8.0f, colour);
+}
+
+}  // namespace
+
+void LedGrid::DrawGrid() {
+    const int width = ToInt16(pic_.Width);
+    for (int x = 0; x <= width && x <= kLastLine; x += kCellUnits)
+        canvas_.Line(static_cast<float>(x), 0.0f, static_cast<float>(x), pic_.Height, kBlue);
+    const int height = ToInt16(pic_.Height);
+    for (int y = 0; y <= height && y <= kLastLine; y += kCellUnits)
+        canvas_.Line(0.0f, static_cast<float>(y), pic_.Width, static_cast<float>(y), kBlue);
+}
+
+void LedGrid::OnLED(int x, int y) { PaintCell(canvas_, x, y, kRed); }
+
+void LedGrid::OffLED(int x, int y) { PaintCell(canvas_, x, y, kBlack); }
+
+void LedGrid::DrawColumnLine(int n) {
+    const auto x = static_cast<float>(n * kCellUnits);
+    canvas_.Line(x, 0.0f, x, pic_.Height, kGreen);
+}
+
+void LedGrid::GetMap(ByteArray<51>& MapBytes) const {
+    for (int c = 0; c < 16; ++c) {
+        for (int h = 0; h < 2; ++h) {
+            int v = 0;
+            for (int k = 7; k >= 0; --k) {
+                v *= 2;
+                const auto x = static_cast<float>(kCellUnits * c + 5);
+                const auto y = static_cast<float>(kCellUnits * (8 * h + k) + 5);
+                if (canvas_.Point(x, y) == kBlack) v += 1;
+            }
+            MapBytes(2 * c + h) = static_cast<Byte>(v);
+        }
+    }
+}
+
+int LedGrid::CellOf(float coordinate) {
+    const double rounded = std::nearbyint(static_cast<double>(coordinate));
+    if (!(rounded >= std::numeric_limits<std::int32_t>::min() &&
+          rounded <= std::numeric_limits<std::int32_t>::max()))
+        throw OverflowError("Overflow: the mouse position " + std::to_string(coordinate) +
+                            " is out of range");
+    return static_cast<int>(rounded) / kCellUnits;
+}
+
+void LedGrid::MouseDown(int button, int /*shift*/, float x, float y, ByteArray<51>& MapBytes) {
+    if (button == kLeftButton) OnLED(CellOf(x), CellOf(y));
+    if (button == kRightButton) OffLED(CellOf(x), CellOf(y));
+    GetMap(MapBytes);
+}
+
+void LedGrid::MouseMove(int button, int /*shift*/, float x, float y, ByteArray<51>& MapBytes) {
+    if (button == kLeftButton) {
+        OnLED(CellOf(x), CellOf(y));
+        GetMap(MapBytes);
+    } else if (button == kRightButton) {
+        OffLED(CellOf(x), CellOf(y));
+        GetMap(MapBytes);
+    }
+}
+
+}  // namespace ledfont

@@ -1,0 +1,23 @@
+#include "SystemError.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace ledfont {
+
+void ThrowFileError(int errnoValue, const std::string& action, const std::string& path) {
+    const std::string detail = " (" + action + " \"" + path + "\": " + std::strerror(errnoValue) + ")";
+    switch (errnoValue) {
+        case ENOENT: throw FileNotFoundError("File not found" + detail);
+        case ENOTDIR: throw PathNotFoundError("Path not found" + detail);
+        case EACCES:
+        case EPERM:
+        case EROFS: throw PermissionDeniedError("Permission denied" + detail);
+        case ENOSPC:
+        case EDQUOT: throw DiskFullError("Disk full" + detail);
+        case ENAMETOOLONG: throw BadFileNameError("Bad file name or number" + detail);
+        default: throw PathFileAccessError("Path/File access error" + detail);
+    }
+}
+
+}  // namespace ledfont

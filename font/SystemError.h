@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+#include "Error.h"
+
+namespace ledfont {
+
+// Turns an errno value from a failed file operation into the typed error the
+// user sees, naming the file and what was being done ("open", "write").
+[[noreturn]] void ThrowFileError(int errnoValue, const std::string& action, const std::string& path);
+
+}  // namespace ledfont

@@ -1,0 +1,74 @@
+#include "TextToByte.h"
+
+#include <string>
+
+namespace ledfont {
+namespace {
+
+std::string_view Trim(std::string_view s) {
+    const auto first = s.find_first_not_of(" \t");
+    if (first == std::string_view::npos) return {};
+    const auto last = s.find_last_not_of(" \t");
+    return s.substr(first, last - first + 1);
+}
+
+// Shown in messages: printable ASCII as is, everything else as '?', and short.
+std::string Quoted(std::string_view text) {
+    std::string out = "\"";
+    for (char ch : text.substr(0, 20)) out += (ch >= 0x20 && ch < 0x7F) ? ch : '?';
+    if (text.size() > 20) out += "...";
+    return out + "\"";
+}
+
+[[noreturn]] void Mismatch(std::string_view text) {
+    throw TypeMismatchError("Type mismatch: " + Quoted(text) + " is not a number");
+}
+
+[[noreturn]] void TooBig(std::string_view text) {
+    throw OverflowError("Overflow: " + Quoted(text) + " is outside 0 to 255");
+}
+
+int DigitValue(char ch, int base) {
+    int v = -1;
+    if (ch >= '0' && ch <= '9') v = ch - '0';
+    else if (ch >= 'A' && ch <= 'F') v = ch - 'A' + 10;
+    else if (ch >= 'a' && ch <= 'f') v = ch - 'a' + 10;
+    return v < base ? v : -1;
+}
+
+// Value of the digits, saturated at 256 so a long run cannot overflow;
+// -1 when a character is not a digit of the base or there are none.
+int Accumulate(std::string_view digits, int base) {
+    if (digits.empty()) return -1;
+    int value = 0;
+    for (char ch : digits) {
+        const int d = DigitValue(ch, base);
+        if (d < 0) return -1;
+        value = value > 255 ? 256 : value * base + d;
+    }
+    return value > 255 ? 256 : value;
+}
+
+}  // namespace
+
+Byte TextToByte(std::string_view text) {
+    const std::string_view t = Trim(text);
+    if (t.size() >= 2 && t[0] == '&' && (t[1] == 'H' || t[1] == 'h')) {
+        const int value = Accumulate(t.substr(2), 16);
+        if (value < 0) Mismatch(text);
+        if (value > 255) TooBig(text);
+        return static_cast<Byte>(value);
+    }
+    bool negative = false;
+    std::string_view digits = t;
+    if (!digits.empty() && (digits[0] == '+' || digits[0] == '-')) {
+        negative = digits[0] == '-';
+        digits.remove_prefix(1);
+    }
+    const int value = Accumulate(digits, 10);
+    if (value < 0) Mismatch(text);
+    if (value > 255 || (negative && value != 0)) TooBig(text);
+    return static_cast<Byte>(value);
+}
+
+}  // namespace ledfont

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test twice: a
+# normal build, then a build under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+
+jobs=$(nproc)
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+echo "== build and test =="
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs"
+
+echo "== benchmarks (one short pass, to show they run) =="
+for b in build/bench/bench_*; do
+  [ -x "$b" ] && "$b" --benchmark_min_time=0.01 >/dev/null
+done
+echo "benchmarks ran"
+
+echo "== build and test under ASan + UBSan =="
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DLEDFONT_SANITIZE=ON -DLEDFONT_BUILD_BENCH=OFF >/dev/null
+cmake --build build-sanitize -j"$jobs"
+ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
