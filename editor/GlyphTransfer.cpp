@@ -95,8 +95,15 @@ void GlyphTransfer::SaveCharacter(std::int16_t index) {
 }
 
 void GlyphTransfer::StoreCodes(std::int16_t index) {
-    for (int slot = 0; slot < 2; ++slot)
-        font_.JuktaCodes(index, slot) = TextToByte("&H" + controls_.JuktaText(slot));
+    for (int slot = 0; slot < 2; ++slot) {
+        const std::string text = controls_.JuktaText(slot);
+        try {
+            font_.JuktaCodes(index, slot) = TextToByte("&H" + text);
+        } catch (const TypeMismatchError&) {
+            throw TypeMismatchError("Type mismatch: code byte " + std::to_string(slot + 1) + " \"" + text +
+                                    "\" is not a hexadecimal number from 00 to FF");
+        }
+    }
 }
 
 void GlyphTransfer::ColsClick() {

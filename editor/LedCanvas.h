@@ -31,6 +31,11 @@ public:
     void FilledBox(float x1, float y1, float x2, float y2, Colour colour);
     // The colour last drawn at (x, y), or kOutsideCanvas outside 0..160.
     Colour Point(float x, float y) const;
+    // The same for a whole-unit point, without the rounding: the read-back's hot path.
+    Colour PointAt(int x, int y) const {
+        if (x < 0 || x >= kUnits || y < 0 || y >= kUnits) return kOutsideCanvas;
+        return pixels_[static_cast<std::size_t>(y * kUnits + x)];
+    }
 
     // Row-major kUnits x kUnits colours, for the widget that shows the canvas.
     const Colour* pixels() const { return pixels_.data(); }

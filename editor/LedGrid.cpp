@@ -54,9 +54,7 @@ void LedGrid::GetMap(ByteArray<51>& MapBytes) const {
             int v = 0;
             for (int k = 7; k >= 0; --k) {
                 v *= 2;
-                const auto x = static_cast<float>(kCellUnits * c + 5);
-                const auto y = static_cast<float>(kCellUnits * (8 * h + k) + 5);
-                if (canvas_.Point(x, y) == kBlack) v += 1;
+                if (canvas_.PointAt(kCellUnits * c + 5, kCellUnits * (8 * h + k) + 5) == kBlack) v += 1;
             }
             MapBytes(2 * c + h) = static_cast<Byte>(v);
         }

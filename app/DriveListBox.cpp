@@ -1,0 +1,81 @@
+#include "DriveListBox.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+#include <QStorageInfo>
+#include <algorithm>
+
+namespace ledfont {
+
+namespace {
+// Kernel and memory file systems hold no user files; they would only crowd the list.
+bool IsPseudoFileSystem(const QByteArray& type) {
+    static const QSet<QByteArray> pseudo = {
+        "autofs", "binfmt_misc", "bpf",    "cgroup",   "cgroup2", "configfs",   "debugfs",
+        "devpts", "devtmpfs",    "efivarfs", "fusectl", "hugetlbfs", "mqueue", "nsfs",
+        "proc",   "pstore",      "ramfs",  "rpc_pipefs", "securityfs", "squashfs", "sysfs",
+        "tmpfs",  "tracefs"};
+    return pseudo.contains(type);
+}
+
+bool UnderSystemFolder(const QString& root) {
+    for (const QString& system : {QStringLiteral("/proc"), QStringLiteral("/sys"), QStringLiteral("/dev"),
+                                  QStringLiteral("/run")}) {
+        if (root == system || root.startsWith(system + QLatin1Char('/'))) return true;
+    }
+    return false;
+}
+}  // namespace
+
+DriveListBox::DriveListBox(QWidget* parent) : QComboBox(parent) {
+    addItems(Volumes());
+    shown_ = IndexOfVolume(VolumeOf(QDir::currentPath()));
+    setCurrentIndex(shown_);
+    connect(this, &QComboBox::activated, this, [this](int index) { UserChose(index); });
+}
+
+QStringList DriveListBox::Volumes() {
+    QStringList roots{QStringLiteral("/")};
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        const QString root = volume.rootPath();
+        // A mount of a single file (containers do that) is no drive.
+        if (!volume.isValid() || !volume.isReady() || !QFileInfo(root).isDir()) continue;
+        if (IsPseudoFileSystem(volume.fileSystemType()) || UnderSystemFolder(root)) continue;
+        roots.append(root);
+    }
+    std::sort(roots.begin(), roots.end());
+    roots.erase(std::unique(roots.begin(), roots.end()), roots.end());
+    return roots;
+}
+
+QString DriveListBox::VolumeOf(const QString& path) {
+    const QString root = QStorageInfo(path).rootPath();
+    return root.isEmpty() ? QStringLiteral("/") : root;
+}
+
+void DriveListBox::SetDrive(const QString& path) {
+    shown_ = IndexOfVolume(VolumeOf(path));
+    setCurrentIndex(shown_);
+    if (change_) change_();
+}
+
+// A volume missing from the list (one of the skipped kinds) is added, so the
+// list can always show where the folder list is.
+int DriveListBox::IndexOfVolume(const QString& root) {
+    int index = findText(root, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0) {
+        addItem(root);
+        index = count() - 1;
+    }
+    return index;
+}
+
+// Picking the drive already shown changes nothing.
+void DriveListBox::UserChose(int index) {
+    if (index == shown_) return;
+    shown_ = index;
+    RunUserEvent(this, change_);
+}
+
+}  // namespace ledfont

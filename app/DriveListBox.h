@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QComboBox>
+#include <QStringList>
+
+#include "UserEvent.h"
+
+namespace ledfont {
+
+// The drive list. On this platform the drives are the mounted volumes of
+// real file systems, named by their root folder ("/" always among them).
+// It starts at the volume that holds the working folder.
+class DriveListBox : public QComboBox {
+public:
+    explicit DriveListBox(QWidget* parent = nullptr);
+
+    QString Drive() const { return currentText(); }
+    // Selects the volume that holds path and raises Change.
+    void SetDrive(const QString& path);
+
+    void SetChangeHandler(Handler handler) { change_ = std::move(handler); }
+
+    // Root folders of the mounted volumes, sorted, without duplicates.
+    static QStringList Volumes();
+    // Root folder of the volume that holds path.
+    static QString VolumeOf(const QString& path);
+
+private:
+    int IndexOfVolume(const QString& root);
+    void UserChose(int index);
+
+    Handler change_;
+    int shown_ = -1;
+};
+
+}  // namespace ledfont

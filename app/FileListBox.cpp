@@ -1,0 +1,35 @@
+#include "FileListBox.h"
+
+#include <QKeyEvent>
+
+#include "FolderEntries.h"
+
+namespace ledfont {
+
+FileListBox::FileListBox(QWidget* parent) : QListWidget(parent) {
+    SetPath(QDir::currentPath());
+    // A ctrl-click can leave no file selected; that is no choice of a file.
+    connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem*) {
+        if (!FileName().isEmpty()) RunUserEvent(this, click_);
+    });
+}
+
+void FileListBox::SetPath(const QString& path) {
+    path_ = CleanFolderPath(path);
+    clear();
+    addItems(FolderEntries(path_, QDir::Files));
+    setCurrentRow(-1);
+}
+
+QString FileListBox::FileName() const {
+    const QListWidgetItem* item = currentItem();
+    return item && item->isSelected() ? item->text() : QString();
+}
+
+void FileListBox::keyPressEvent(QKeyEvent* event) {
+    const int before = currentRow();
+    QListWidget::keyPressEvent(event);
+    if (currentRow() != before && currentRow() >= 0) RunUserEvent(this, click_);
+}
+
+}  // namespace ledfont

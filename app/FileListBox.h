@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QListWidget>
+
+#include "UserEvent.h"
+
+namespace ledfont {
+
+// The file list: every file of the Path folder, sorted by name. Click is
+// raised when the user picks a file with the mouse or the arrow keys.
+class FileListBox : public QListWidget {
+public:
+    explicit FileListBox(QWidget* parent = nullptr);
+
+    QString Path() const { return path_; }
+    // Lists the folder's files; none is selected afterwards. A folder that
+    // cannot be read lists nothing.
+    void SetPath(const QString& path);
+    // Name of the selected file, without its folder; empty for none.
+    QString FileName() const;
+
+    void SetClickHandler(Handler handler) { click_ = std::move(handler); }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QString path_;
+    Handler click_;
+};
+
+}  // namespace ledfont

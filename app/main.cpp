@@ -1,0 +1,26 @@
+#include <QApplication>
+#include <cstdio>
+
+#include "FrmFont.h"
+
+namespace {
+bool HasDisplay() {
+    return qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY") ||
+           qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+}
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    // Without a display Qt would abort with a long platform-plugin message.
+    if (!HasDisplay()) {
+        std::fputs(
+            "ledfont-designer: no display found (DISPLAY and WAYLAND_DISPLAY are unset); run it from a desktop "
+            "session or under Xvfb\n",
+            stderr);
+        return 1;
+    }
+    QApplication application(argc, argv);
+    ledfont::FrmFont frmFont;
+    frmFont.show();
+    return QApplication::exec();
+}

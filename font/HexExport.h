@@ -1,0 +1,47 @@
+#pragma once
+
+#include <span>
+#include <string>
+
+#include "ByteTable.h"
+#include "FontState.h"
+
+namespace ledfont {
+
+// Controller addresses of the three blocks a HEX export writes.
+inline constexpr int kHindiGlyphBase = 0x9000;
+inline constexpr int kJuktaGlyphBase = 0xA100;
+inline constexpr int kJuktaCodeBase = 0xAA00;
+
+// One byte as two upper-case hexadecimal digits ("00", "0A", "FF").
+std::string HexCh(Byte inpb);
+
+// The Intel HEX checksum of a run of bytes, two upper-case hexadecimal digits:
+// the two's complement of the low byte of their sum ("00" when the sum is a
+// multiple of 256). The running sum is 16-bit signed, so at most 128 bytes are
+// accepted; throws OverflowError above that.
+std::string HexChkSum(std::span<const Byte> inpb);
+// The same over inpb[0..numbytes-1]; throws InvalidCallError for a negative
+// count or a null pointer with a positive count.
+std::string HexChkSum(const Byte* inpb, int numbytes);
+
+// The HEX file written beside fontFile: its last three characters replaced by
+// "hex". Throws BadFileNameError when the name is shorter than three
+// characters, when those three characters reach into the folder part (the file
+// would land outside the font's folder), or when the result is the font file
+// itself (same path, or the same existing file through a link), so an export
+// can never overwrite the font.
+std::string HexOutputName(const std::string& fontFile);
+
+// Fills HexBuf with the image of the font in the mode IsJukta selects and
+// returns the whole Intel HEX text: 16-byte data records from 0x9000 (Hindi)
+// or from 0xA100 and 0xAA00 (Jukta), then ":00000001FF", each line ended by CR LF.
+std::string HexImageText(FontState& state);
+
+// The Make HEX File command: does nothing when no font file is selected, else
+// replaces HexOutputName(FontFile) with HexImageText, all or nothing. Throws
+// BadFileNameError for a refused name and the typed file errors of
+// WriteFileAtomically; a failure leaves no partly written file.
+void MakeHexFile(FontState& state);
+
+}  // namespace ledfont
