@@ -5,11 +5,13 @@
 namespace ledfont {
 namespace {
 
+bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
+
+// By hand rather than find_first_not_of: a font load trims thousands of short items.
 std::string_view Trim(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    const auto last = s.find_last_not_of(" \t");
-    return s.substr(first, last - first + 1);
+    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    return s;
 }
 
 // Shown in messages: printable ASCII as is, everything else as '?', and short.

@@ -1,0 +1,133 @@
+// How long loading and saving a font text file take, and that a load from a
+// large file costs no more memory than one from a small file.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "Error.h"
+#include "FontFile.h"
+#include "FontState.h"
+
+namespace {
+
+std::unique_ptr<ledfont::FontState> PatternedFont(bool isJukta) {
+    auto state = std::make_unique<ledfont::FontState>();
+    std::uint32_t x = 2463534242u;
+    for (long c = 0; c <= 200; ++c) {
+        for (long k = 0; k <= 50; ++k) {
+            x ^= x << 13;
+            x ^= x >> 17;
+            x ^= x << 5;
+            state->FontBytes(c, k) = static_cast<ledfont::Byte>(x);
+        }
+        for (long j = 0; j <= 2; ++j) state->JuktaCodes(c, j) = static_cast<ledfont::Byte>(c * 3 + j);
+    }
+    state->IsJukta = isJukta;
+    return state;
+}
+
+void BM_LoadFontTextHindi(benchmark::State& s) {
+    const std::string text = ledfont::FontText(*PatternedFont(false));
+    auto state = std::make_unique<ledfont::FontState>();
+    for (auto _ : s) {
+        ledfont::LoadFontText(*state, ledfont::FontMode::Hindi, text);
+        benchmark::ClobberMemory();
+    }
+    s.SetBytesProcessed(s.iterations() * static_cast<std::int64_t>(text.size()));
+}
+BENCHMARK(BM_LoadFontTextHindi)->Unit(benchmark::kMicrosecond);
+
+void BM_LoadFontTextJukta(benchmark::State& s) {
+    const std::string text = ledfont::FontText(*PatternedFont(true));
+    auto state = std::make_unique<ledfont::FontState>();
+    for (auto _ : s) {
+        ledfont::LoadFontText(*state, ledfont::FontMode::Jukta, text);
+        benchmark::ClobberMemory();
+    }
+    s.SetBytesProcessed(s.iterations() * static_cast<std::int64_t>(text.size()));
+}
+BENCHMARK(BM_LoadFontTextJukta)->Unit(benchmark::kMicrosecond);
+
+void BM_FontTextHindi(benchmark::State& s) {
+    const auto state = PatternedFont(false);
+    std::size_t bytes = 0;
+    for (auto _ : s) {
+        std::string text = ledfont::FontText(*state);
+        bytes = text.size();
+        benchmark::DoNotOptimize(text);
+    }
+    s.SetBytesProcessed(s.iterations() * static_cast<std::int64_t>(bytes));
+}
+BENCHMARK(BM_FontTextHindi)->Unit(benchmark::kMicrosecond);
+
+long PeakRssKiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;  // KiB on Linux
+}
+
+// Writes a Hindi font followed by filler items until the file holds
+// megabytes MB, a chunk at a time so that writing it costs no memory either.
+std::string WriteLargeFont(long megabytes) {
+    const char* tmp = std::getenv("TMPDIR");
+    const std::string path = std::string(tmp && *tmp ? tmp : "/tmp") + "/ledfont-bench-" +
+                             std::to_string(getpid()) + "-" + std::to_string(megabytes) + ".txt";
+    std::ofstream out(path, std::ios::binary);
+    out << ledfont::FontText(*PatternedFont(false));
+    std::string chunk;
+    while (chunk.size() < (1 << 20)) chunk += "255\r\n";
+    for (long i = 0; i < megabytes; ++i) out << chunk;
+    return path;
+}
+
+// Loads from files of growing size; the peak resident size must not move.
+void BM_LoadFontFromLargeFile(benchmark::State& s) {
+    const std::string path = WriteLargeFont(s.range(0));
+    auto state = std::make_unique<ledfont::FontState>();
+    ledfont::LoadFont(*state, path);  // warm up: first-use allocations are not the file's doing
+    const long before = PeakRssKiB();
+    for (auto _ : s) ledfont::LoadFont(*state, path);
+    const long after = PeakRssKiB();
+    std::remove(path.c_str());
+    s.counters["file_MB"] = static_cast<double>(s.range(0));
+    s.counters["peak_rss_KiB"] = static_cast<double>(after);
+    s.counters["peak_rss_growth_KiB"] = static_cast<double>(after - before);
+}
+BENCHMARK(BM_LoadFontFromLargeFile)->Arg(1)->Arg(64)->Arg(256)->Unit(benchmark::kMicrosecond);
+
+// A file that is one endless line is refused at its first item, without
+// reading it whole.
+void BM_LoadFontRefusesOneHugeLine(benchmark::State& s) {
+    const char* tmp = std::getenv("TMPDIR");
+    const std::string path =
+        std::string(tmp && *tmp ? tmp : "/tmp") + "/ledfont-bench-line-" + std::to_string(getpid()) + ".txt";
+    {
+        std::ofstream out(path, std::ios::binary);
+        const std::string chunk(1 << 20, '7');
+        for (long i = 0; i < s.range(0); ++i) out << chunk;
+    }
+    auto state = std::make_unique<ledfont::FontState>();
+    const long before = PeakRssKiB();
+    for (auto _ : s) {
+        try {
+            ledfont::LoadFont(*state, path);
+        } catch (const ledfont::TypeMismatchError&) {
+        }
+    }
+    const long after = PeakRssKiB();
+    std::remove(path.c_str());
+    s.counters["file_MB"] = static_cast<double>(s.range(0));
+    s.counters["peak_rss_growth_KiB"] = static_cast<double>(after - before);
+}
+BENCHMARK(BM_LoadFontRefusesOneHugeLine)->Arg(64)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,144 @@
+#include "ItemReader.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+#include "Error.h"
+#include "SystemError.h"
+
+namespace ledfont {
+namespace {
+
+// Characters before the first comma, CR or LF (all of them when there is none).
+std::size_t RunBeforeEnd(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && text[i] != ',' && text[i] != '\r' && text[i] != '\n') ++i;
+    return i;
+}
+
+}  // namespace
+
+ItemReader::ItemReader(int fd, std::string name) : fd_(fd), name_(std::move(name)) {}
+
+ItemReader ItemReader::OpenFile(const std::string& path) {
+    if (path.empty()) throw BadFileNameError("Bad file name or number (the file name is empty)");
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) ThrowFileError(errno, "open", path);
+    ItemReader reader(fd, "\"" + path + "\"");  // owns fd from here on, so every throw closes it
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) ThrowFileError(errno, "open", path);
+    if (S_ISDIR(st.st_mode)) ThrowFileError(EISDIR, "open", path);
+    reader.buffer_ = std::make_unique<char[]>(kBufferSize);
+    return reader;
+}
+
+ItemReader ItemReader::OverText(std::string_view text, std::string name) {
+    ItemReader reader(-1, std::move(name));
+    reader.pending_ = text;
+    return reader;
+}
+
+ItemReader::ItemReader(ItemReader&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)),
+      name_(std::move(other.name_)),
+      buffer_(std::move(other.buffer_)),  // the heap block stays put, so pending_ stays valid
+      pending_(std::exchange(other.pending_, {})),
+      item_(other.item_),
+      line_(other.line_),
+      itemsRead_(other.itemsRead_),
+      skipLf_(other.skipLf_),
+      afterComma_(other.afterComma_) {}
+
+ItemReader& ItemReader::operator=(ItemReader&& other) noexcept {
+    if (this != &other) {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = std::exchange(other.fd_, -1);
+        name_ = std::move(other.name_);
+        buffer_ = std::move(other.buffer_);
+        pending_ = std::exchange(other.pending_, {});
+        item_ = other.item_;
+        line_ = other.line_;
+        itemsRead_ = other.itemsRead_;
+        skipLf_ = other.skipLf_;
+        afterComma_ = other.afterComma_;
+    }
+    return *this;
+}
+
+ItemReader::~ItemReader() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+bool ItemReader::Refill() {
+    if (fd_ < 0) return false;  // text in memory is all in pending_ from the start
+    for (;;) {
+        const ssize_t n = ::read(fd_, buffer_.get(), kBufferSize);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) ThrowFileError(errno, "read", name_);
+        pending_ = std::string_view(buffer_.get(), static_cast<std::size_t>(n));
+        return n > 0;
+    }
+}
+
+ItemReader::Item ItemReader::Next() {
+    const long line = line_;
+    bool begun = std::exchange(afterComma_, false);
+    std::size_t gathered = 0;  // characters of this item from earlier fills, kept in item_
+    for (;;) {
+        if (pending_.empty() && !Refill()) {
+            if (!begun) ThrowPastEnd();
+            ++itemsRead_;
+            return Item{std::string_view(item_.data(), gathered), line};
+        }
+        if (std::exchange(skipLf_, false) && pending_.front() == '\n') {  // second half of CR LF
+            pending_.remove_prefix(1);
+            continue;
+        }
+        const std::size_t run = RunBeforeEnd(pending_);
+        if (run > kMaxItemLength - gathered) ThrowTooLong();
+        if (run == pending_.size()) {  // the item goes on in the next fill
+            std::memcpy(item_.data() + gathered, pending_.data(), run);
+            gathered += run;
+            begun = begun || run > 0;
+            pending_ = {};
+            continue;
+        }
+        // Mostly the whole item lies in pending_, which stays put until the next call.
+        std::string_view text = pending_.substr(0, run);
+        if (gathered > 0) {
+            std::memcpy(item_.data() + gathered, text.data(), run);
+            text = std::string_view(item_.data(), gathered + run);
+        }
+        EndItemAt(pending_[run]);
+        pending_.remove_prefix(run + 1);
+        ++itemsRead_;
+        return Item{text, line};
+    }
+}
+
+void ItemReader::EndItemAt(char end) {
+    if (end == ',') {
+        afterComma_ = true;
+    } else {
+        ++line_;
+        skipLf_ = end == '\r';
+    }
+}
+
+void ItemReader::ThrowTooLong() const {
+    throw TypeMismatchError("Type mismatch: line " + std::to_string(line_) + " of " + name_ +
+                            " holds an item longer than " + std::to_string(kMaxItemLength) +
+                            " characters, not a number from 0 to 255");
+}
+
+void ItemReader::ThrowPastEnd() const {
+    throw InputPastEndError("Input past end of file: " + name_ + " ends after " + std::to_string(itemsRead_) +
+                            " items");
+}
+
+}  // namespace ledfont

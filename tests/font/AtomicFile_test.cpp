@@ -1,0 +1,153 @@
+#include "AtomicFile.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <set>
+#include <string>
+
+#include "Error.h"
+#include "FileSizeLimit.h"
+#include "TestFolder.h"
+
+namespace ledfont {
+namespace {
+
+using test::TestFolder;
+
+mode_t PermissionsOf(const std::string& path) {
+    struct stat st {};
+    EXPECT_EQ(stat(path.c_str(), &st), 0) << path;
+    return st.st_mode & 07777;
+}
+
+mode_t CurrentUmask() {
+    const mode_t mask = umask(0);
+    umask(mask);
+    return mask;
+}
+
+TEST(WriteFileAtomically, CreatesANewFileWithExactlyTheContent) {
+    TestFolder folder;
+    const std::string content = std::string("10\r\n5\r\n") + std::string(1, '\0') + "\xFF";
+    WriteFileAtomically(folder.path("new.txt"), content);
+    EXPECT_EQ(TestFolder::read(folder.path("new.txt")), content);
+    EXPECT_EQ(folder.entries(), (std::set<std::string>{"new.txt"})) << "no temporary file may stay";
+    EXPECT_EQ(PermissionsOf(folder.path("new.txt")), 0666 & ~CurrentUmask());
+}
+
+TEST(WriteFileAtomically, ReplacesALongerFileWholly) {
+    TestFolder folder;
+    const std::string path = folder.write("old.txt", std::string(5000, 'x'));
+    WriteFileAtomically(path, "1\r\n");
+    EXPECT_EQ(TestFolder::read(path), "1\r\n");
+}
+
+TEST(WriteFileAtomically, WritesAnEmptyContent) {
+    TestFolder folder;
+    const std::string path = folder.write("old.txt", "something");
+    WriteFileAtomically(path, "");
+    EXPECT_EQ(TestFolder::read(path), "");
+}
+
+TEST(WriteFileAtomically, KeepsThePermissionsOfTheFileItReplaces) {
+    TestFolder folder;
+    for (mode_t mode : {mode_t{0640}, mode_t{0600}, mode_t{0444}, mode_t{0755}}) {
+        const std::string path = folder.write("kept.txt", "old");
+        ASSERT_EQ(chmod(path.c_str(), mode), 0);
+        WriteFileAtomically(path, "new");
+        EXPECT_EQ(PermissionsOf(path), mode);
+        EXPECT_EQ(TestFolder::read(path), "new");
+        ASSERT_EQ(chmod(path.c_str(), 0644), 0);
+    }
+}
+
+TEST(WriteFileAtomically, WritingThroughASymbolicLinkKeepsTheLink) {
+    TestFolder folder;
+    std::filesystem::create_directory(folder.path("real"));
+    const std::string target = folder.write("real/font.txt", "old");
+    const std::string link = folder.path("link.txt");
+    std::filesystem::create_symlink(target, link);
+    WriteFileAtomically(link, "new");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(std::filesystem::read_symlink(link).string(), target);
+    EXPECT_EQ(TestFolder::read(target), "new");
+    EXPECT_EQ(TestFolder::entriesOf(folder.path("real")), (std::set<std::string>{"font.txt"}));
+    EXPECT_EQ(folder.entries(), (std::set<std::string>{"link.txt", "real"}));
+}
+
+TEST(WriteFileAtomically, ARelativePathLandsInTheWorkingFolder) {
+    TestFolder folder;
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder.root());
+    WriteFileAtomically("plain.txt", "7\r\n");
+    std::filesystem::current_path(previous);
+    EXPECT_EQ(TestFolder::read(folder.path("plain.txt")), "7\r\n");
+    EXPECT_EQ(folder.entries(), (std::set<std::string>{"plain.txt"}));
+}
+
+struct FailCase {
+    std::string name;
+    std::string relativePath;  // under the test folder; empty means the empty path
+    ErrorNumber number;
+};
+
+std::ostream& operator<<(std::ostream& os, const FailCase& c) { return os << c.name; }
+
+class WriteFailure : public ::testing::TestWithParam<FailCase> {};
+
+TEST_P(WriteFailure, IsTypedAndLeavesTheFolderAsItWas) {
+    TestFolder folder;
+    folder.write("plain.txt", "old");
+    std::filesystem::create_directory(folder.path("sub"));
+    folder.write("sub/inside.txt", "kept");
+    const auto before = folder.entries();
+    const std::string path = GetParam().relativePath.empty() ? "" : folder.path(GetParam().relativePath);
+    try {
+        WriteFileAtomically(path, "new");
+        FAIL() << "wrote to \"" << path << "\"";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.number(), GetParam().number) << e.description();
+    }
+    EXPECT_EQ(folder.entries(), before);
+    EXPECT_EQ(TestFolder::read(folder.path("plain.txt")), "old");
+    EXPECT_EQ(TestFolder::entriesOf(folder.path("sub")), (std::set<std::string>{"inside.txt"}));
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path("sub")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadTargets, WriteFailure,
+    ::testing::Values(FailCase{"MissingFolder", "nowhere/font.txt", ErrorNumber::PathNotFound},
+                      FailCase{"FolderIsAFile", "plain.txt/font.txt", ErrorNumber::PathNotFound},
+                      FailCase{"TargetIsAFolder", "sub", ErrorNumber::PathFileAccess},
+                      FailCase{"EmptyPath", "", ErrorNumber::BadFileName}),
+    [](const ::testing::TestParamInfo<FailCase>& param) { return param.param.name; });
+
+TEST(WriteFileAtomically, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
+    TestFolder folder;
+    const std::string old(100, 'o');
+    const std::string path = folder.write("font.txt", old);
+    const std::string bigger(10'000, 'n');
+    {
+        test::FileSizeLimit limit(1000);  // the new content cannot be written whole
+        EXPECT_THROW(WriteFileAtomically(path, bigger), Error);
+    }
+    EXPECT_EQ(TestFolder::read(path), old);
+    EXPECT_EQ(folder.entries(), (std::set<std::string>{"font.txt"}));
+}
+
+TEST(WriteFileAtomically, AReadOnlyFolderIsPermissionDeniedAndKeepsTheOldFile) {
+    if (test::RunningAsRoot()) GTEST_SKIP() << "root writes into any folder";
+    TestFolder folder;
+    std::filesystem::create_directory(folder.path("ro"));
+    const std::string path = folder.write("ro/font.txt", "old");
+    ASSERT_EQ(chmod(folder.path("ro").c_str(), 0555), 0);
+    EXPECT_THROW(WriteFileAtomically(path, "new"), PermissionDeniedError);
+    EXPECT_EQ(TestFolder::read(path), "old");
+    EXPECT_EQ(TestFolder::entriesOf(folder.path("ro")), (std::set<std::string>{"font.txt"}));
+}
+
+}  // namespace
+}  // namespace ledfont
