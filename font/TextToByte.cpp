@@ -54,6 +54,16 @@ int Accumulate(std::string_view digits, int base) {
 }  // namespace
 
 Byte TextToByte(std::string_view text) {
+    // The form every saved file holds, one to three plain digits, goes straight through.
+    if (!text.empty() && text.size() <= 3) {
+        unsigned value = 0;
+        bool digits = true;
+        for (char ch : text) {
+            digits = digits && ch >= '0' && ch <= '9';
+            value = value * 10 + static_cast<unsigned char>(ch - '0');
+        }
+        if (digits && value <= 255) return static_cast<Byte>(value);
+    }
     const std::string_view t = Trim(text);
     if (t.size() >= 2 && t[0] == '&' && (t[1] == 'H' || t[1] == 'h')) {
         const int value = Accumulate(t.substr(2), 16);
