@@ -14,24 +14,11 @@
 #include "Error.h"
 #include "FontFile.h"
 #include "FontState.h"
+#include "PatternedFont.h"
 
 namespace {
 
-std::unique_ptr<ledfont::FontState> PatternedFont(bool isJukta) {
-    auto state = std::make_unique<ledfont::FontState>();
-    std::uint32_t x = 2463534242u;
-    for (long c = 0; c <= 200; ++c) {
-        for (long k = 0; k <= 50; ++k) {
-            x ^= x << 13;
-            x ^= x >> 17;
-            x ^= x << 5;
-            state->FontBytes(c, k) = static_cast<ledfont::Byte>(x);
-        }
-        for (long j = 0; j <= 2; ++j) state->JuktaCodes(c, j) = static_cast<ledfont::Byte>(c * 3 + j);
-    }
-    state->IsJukta = isJukta;
-    return state;
-}
+using ledfont::bench::PatternedFont;
 
 void BM_LoadFontTextHindi(benchmark::State& s) {
     const std::string text = ledfont::FontText(*PatternedFont(false));

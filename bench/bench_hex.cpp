@@ -5,26 +5,12 @@
 #include <memory>
 
 #include "FontState.h"
+#include "PatternedFont.h"
 #include "HexExport.h"
 
 namespace {
 
-std::unique_ptr<ledfont::FontState> PatternedFont(bool isJukta) {
-    auto state = std::make_unique<ledfont::FontState>();
-    std::uint32_t x = 2463534242u;
-    for (long c = 0; c <= 200; ++c) {
-        for (long k = 0; k <= 50; ++k) {
-            x ^= x << 13;
-            x ^= x >> 17;
-            x ^= x << 5;
-            state->FontBytes(c, k) = static_cast<ledfont::Byte>(x);
-        }
-        state->JuktaCodes(c, 0) = static_cast<ledfont::Byte>(c);
-        state->JuktaCodes(c, 1) = static_cast<ledfont::Byte>(255 - c);
-    }
-    state->IsJukta = isJukta;
-    return state;
-}
+using ledfont::bench::PatternedFont;
 
 void BM_HexImageTextHindi(benchmark::State& s) {
     auto font = PatternedFont(false);
