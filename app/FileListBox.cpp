@@ -21,6 +21,13 @@ void FileListBox::SetPath(const QString& path) {
     setCurrentRow(-1);
 }
 
+void FileListBox::Refresh() {
+    const QString selected = FileName();
+    SetPath(path_);
+    const QList<QListWidgetItem*> found = findItems(selected, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (!selected.isEmpty() && !found.isEmpty()) setCurrentItem(found.first());
+}
+
 QString FileListBox::FileName() const {
     const QListWidgetItem* item = currentItem();
     return item && item->isSelected() ? item->text() : QString();

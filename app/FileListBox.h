@@ -16,6 +16,9 @@ public:
     // Lists the folder's files; none is selected afterwards. A folder that
     // cannot be read lists nothing.
     void SetPath(const QString& path);
+    // Lists the folder again after the program wrote into it; the selected
+    // file stays selected if it is still there. Raises no Click.
+    void Refresh();
     // Name of the selected file, without its folder; empty for none.
     QString FileName() const;
 

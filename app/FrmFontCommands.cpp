@@ -4,6 +4,7 @@
 #include <QGroupBox>
 
 #include "CommandButton.h"
+#include "FileListBox.h"
 #include "FontFile.h"
 #include "FrmFont.h"
 #include "HexExport.h"
@@ -69,7 +70,8 @@ void FrmFont::cmdSaveClick() {
 }
 
 void FrmFont::cmdConvertToHexClick() {
-    RunReported(this, Title("Error Making HEX File"), [this] { MakeHexFile(font_); });
+    if (RunReported(this, Title("Error Making HEX File"), [this] { MakeHexFile(font_); }))
+        File1->Refresh();  // the new HEX file shows up beside the font
 }
 
 }  // namespace ledfont

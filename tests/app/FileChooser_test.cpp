@@ -230,3 +230,19 @@ TEST_F(ChooserTree, ChangingTheDriveOpensItsRootInBothLists) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ChooserTree, RefreshShowsNewFilesAndKeepsTheChosenOneWithoutAClick) {
+    dir1->SetPath(Path(root));
+    ClickFile("README");
+    int clicks = 0;
+    file1->SetClickHandler([&] { ++clicks; });
+    std::ofstream(root / "READhex") << "1\n";
+    file1->Refresh();
+    EXPECT_EQ(Texts(file1), Sorted({"a.fnt", "README", "READhex", "Z.TXT", ".hidden"}));
+    EXPECT_EQ(file1->FileName(), Q("README"));
+    EXPECT_EQ(clicks, 0);
+}
+
+}  // namespace
