@@ -158,7 +158,10 @@ TEST_P(PressedButton, IsReportedByItsNumber) {
 
 INSTANTIATE_TEST_SUITE_P(Buttons, PressedButton,
                          testing::Values(ButtonCase{Qt::LeftButton, 1}, ButtonCase{Qt::RightButton, 2},
-                                         ButtonCase{Qt::MiddleButton, 4}));
+                                         ButtonCase{Qt::MiddleButton, 4}),
+                         [](const testing::TestParamInfo<ButtonCase>& param) {
+                             return "Button" + std::to_string(param.param.value);
+                         });
 
 struct HeldCase {
     Qt::MouseButtons held;
@@ -178,7 +181,10 @@ INSTANTIATE_TEST_SUITE_P(Sums, HeldButtons,
                          testing::Values(HeldCase{Qt::NoButton, 0}, HeldCase{Qt::LeftButton, 1},
                                          HeldCase{Qt::RightButton, 2}, HeldCase{Qt::LeftButton | Qt::RightButton, 3},
                                          HeldCase{Qt::MiddleButton, 4}, HeldCase{Qt::LeftButton | Qt::MiddleButton, 5},
-                                         HeldCase{Qt::LeftButton | Qt::RightButton | Qt::MiddleButton, 7}));
+                                         HeldCase{Qt::LeftButton | Qt::RightButton | Qt::MiddleButton, 7}),
+                         [](const testing::TestParamInfo<HeldCase>& param) {
+                             return "Sum" + std::to_string(param.param.sum);
+                         });
 
 TEST_F(LonePictureBox, ShiftReportsShiftCtrlAndAlt) {
     box.resize(169, 169);
@@ -212,7 +218,10 @@ TEST_P(PixelsToUnits, ClickReportsCanvasUnitsFromTheDrawingAreaCorner) {
 INSTANTIATE_TEST_SUITE_P(Sizes, PixelsToUnits,
                          testing::Values(MappingCase{169, 1, QPoint(37, 12)}, MappingCase{169, 1, QPoint(0, 160)},
                                          MappingCase{2 * 161 + 4, 2, QPoint(37, 12)},
-                                         MappingCase{3 * 161 + 4, 3, QPoint(160, 1)}));
+                                         MappingCase{3 * 161 + 4, 3, QPoint(160, 1)}),
+                         [](const testing::TestParamInfo<MappingCase>& param) {
+                             return "Side" + std::to_string(param.param.side) + "_" + std::to_string(param.index);
+                         });
 
 TEST_F(LonePictureBox, HalfPixelsAtALargerScaleGiveFractionalUnits) {
     box.resize(2 * 161 + 4, 2 * 161 + 4);
