@@ -1,0 +1,565 @@
+// The window's commands driven as a user drives them: a click in the file
+// list, Load, painting on the canvas, the lists and options, "<<" and ">>",
+// Save and Make HEX File. Saved font files and HEX files are compared byte for
+// byte with texts this file builds itself from the records it wrote.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "../font/FileSizeLimit.h"
+#include "DirListBox.h"
+#include "FileListBox.h"
+#include "FrmFont.h"
+#include "MessageBox.h"
+#include "PictureBox.h"
+#include "WidgetLookup.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using ledfont::FrmFont;
+
+// ---- The font as the test wrote it, and the files it must become ---------
+
+// Glyph byte k of glyph c at 34c + k; code byte j of conjunct c at 2c + j.
+struct FontModel {
+    std::vector<int> glyphs;
+    std::vector<int> codes;  // none in a Hindi font
+
+    bool Jukta() const { return !codes.empty(); }
+    int& At(int c, int k) { return glyphs[static_cast<std::size_t>(34 * c + k)]; }
+    int At(int c, int k) const { return glyphs[static_cast<std::size_t>(34 * c + k)]; }
+    int Code(int c, int j) const { return codes[static_cast<std::size_t>(2 * c + j)]; }
+    bool Lit(int c, int x, int y) const { return ((At(c, 2 + 2 * x + y / 8) >> (y % 8)) & 1) == 0; }
+    void SetLit(int c, int x, int y, bool lit) {
+        int& b = At(c, 2 + 2 * x + y / 8);
+        b = lit ? b & ~(1 << (y % 8)) : b | (1 << (y % 8));
+    }
+};
+
+// Valid records (3..16 columns, class 0..2, centre 1..15) that differ per glyph and per seed.
+FontModel MakeFont(bool jukta, int seed) {
+    FontModel font;
+    for (int c = 0; c < (jukta ? 64 : 128); ++c) {
+        font.glyphs.push_back(3 + (c + seed) % 14);
+        font.glyphs.push_back(((c + seed) % 3) * 16 + 1 + (c + 2 * seed) % 15);
+        for (int k = 2; k < 34; ++k) font.glyphs.push_back((c * 37 + k * 11 + seed * 59) % 256);
+        if (jukta) font.codes.insert(font.codes.end(), {(c * 5 + 7) % 256, (c * 11 + 171) % 256});
+    }
+    return font;
+}
+
+std::vector<std::string> FontLines(const FontModel& font) {
+    std::vector<std::string> lines;
+    for (int b : font.glyphs) lines.push_back(std::to_string(b));
+    for (int b : font.codes) lines.push_back(std::to_string(b));
+    return lines;
+}
+
+std::string Join(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+std::string FontText(const FontModel& font) { return Join(FontLines(font)); }
+
+std::string Hex2(int value) {
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "%02X", value);
+    return buf;
+}
+
+std::string HexBlock(const std::vector<int>& image, int base) {
+    std::string text;
+    for (std::size_t at = 0; at < image.size(); at += 16) {
+        const int address = base + static_cast<int>(at);
+        int sum = 16 + address / 256 + address % 256;
+        text += ":10" + Hex2(address / 256) + Hex2(address % 256) + "00";
+        for (std::size_t k = at; k < at + 16; ++k) {
+            text += Hex2(image[k]);
+            sum += image[k];
+        }
+        text += Hex2((256 - sum % 256) % 256) + "\r\n";
+    }
+    return text;
+}
+
+std::string HexText(const FontModel& font) {
+    const std::string data = font.Jukta() ? HexBlock(font.glyphs, 0xA100) + HexBlock(font.codes, 0xAA00)
+                                          : HexBlock(font.glyphs, 0x9000);
+    return data + ":00000001FF\r\n";
+}
+
+long Lines(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
+
+// ---- The window, a folder of font files and a user's hands ---------------
+
+class FontEditor : public testing::Test {
+protected:
+    FontEditor() : root(dir.path().toStdString()) {
+        Write("hindi.txt", FontText(hindi));
+        Write("jukta.txt", FontText(jukta));
+        Write("other.txt", "junk\r\n");
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        OpenFolder(root.string());
+    }
+
+    void Write(const std::string& name, const std::string& text) const {
+        std::ofstream(root / name, std::ios::binary) << text;
+    }
+    std::string Read(const std::string& name) const {
+        std::stringstream text;
+        text << std::ifstream(root / name, std::ios::binary).rdbuf();
+        return text.str();
+    }
+    static std::set<std::string> Entries(const fs::path& folder) {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(folder))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+
+    void OpenFolder(const std::string& path) {
+        Find<ledfont::DirListBox>(&window, "Dir1")->SetPath(QString::fromStdString(path));
+    }
+    void ClickFile(const std::string& name) {
+        OpenFolder(root.string());  // lists the files written since
+        auto* file1 = Find<ledfont::FileListBox>(&window, "File1");
+        const auto items = file1->findItems(QString::fromStdString(name), Qt::MatchExactly);
+        ASSERT_EQ(items.size(), 1) << name;
+        file1->scrollToItem(items[0]);
+        QTest::mouseClick(file1->viewport(), Qt::LeftButton, {}, file1->visualItemRect(items[0]).center());
+    }
+    void Click(const char* button) {
+        QTest::mouseClick(Find<QAbstractButton>(&window, button), Qt::LeftButton);
+    }
+    void Choose(const char* option) {
+        auto* button = Find<QAbstractButton>(&window, option);
+        QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+        ASSERT_TRUE(button->isChecked()) << option;
+    }
+    void Load(const std::string& file, bool asJukta) {
+        ClickFile(file);
+        Choose(asJukta ? "optJukta" : "optHindi");
+        Click("cmdLoad");
+    }
+    void Paint(int x, int y, bool lit) {
+        auto* pic = Find<ledfont::PictureBox>(&window, "pic");
+        const QPoint at = pic->contentsRect().topLeft() + QPoint(10 * x + 5, 10 * y + 5) * pic->Scale();
+        QTest::mouseClick(pic, lit ? Qt::LeftButton : Qt::RightButton, {}, at);
+    }
+    // Paints cell (x, y) the other way and notes the change in glyph c of edited.
+    void Flip(FontModel& edited, int c, int x, int y) {
+        const bool lit = !Lit(x, y);
+        Paint(x, y, lit);
+        edited.SetLit(c, x, y, lit);
+    }
+    // Replaces the list's text as a user would and presses Enter.
+    void Pick(const char* list, const char* text) {
+        QLineEdit* field = Find<QComboBox>(&window, list)->lineEdit();
+        field->selectAll();
+        QTest::keyClicks(field, Q(text));
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+    void SetCode(int slot, const char* text) {
+        auto* field = Find<QLineEdit>(&window, slot == 0 ? "txtJukta0" : "txtJukta1");
+        field->selectAll();
+        QTest::keyClick(field, Qt::Key_Backspace);
+        QTest::keyClicks(field, Q(text));
+    }
+    bool Lit(int x, int y) const {
+        const float cx = static_cast<float>(10 * x + 5);
+        return window.Canvas().Point(cx, static_cast<float>(10 * y + 5)) == ledfont::kRed;
+    }
+    std::vector<ledfont::Colour> Pixels() const {
+        const ledfont::Colour* p = window.Canvas().pixels();
+        return {p, p + 161 * 161};
+    }
+    QString Text(const char* control) { return CaptionOf(Find(&window, control)); }
+    bool Shown(const char* control) { return Find(&window, control)->isVisibleTo(&window); }
+    bool Enabled(const char* control) { return Find(&window, control)->isEnabled(); }
+
+    // Glyph c of font on the canvas and in the controls.
+    void ExpectShows(const FontModel& font, int c) {
+        EXPECT_EQ(window.Font().CurChar, c);
+        for (int x = 0; x < 16; ++x)
+            for (int y = 0; y < 16; ++y) EXPECT_EQ(Lit(x, y), font.Lit(c, x, y)) << "cell " << x << "," << y;
+        EXPECT_EQ(Find<QComboBox>(&window, "cmbCols")->currentText(), QString::number(font.At(c, 0)));
+        EXPECT_EQ(Find<QComboBox>(&window, "cmbCentre")->currentText(), QString::number(font.At(c, 1) % 16));
+        const char* classes[] = {"optConst", "optVowel", "optIkaar"};
+        EXPECT_TRUE(Find<QAbstractButton>(&window, classes[font.At(c, 1) / 16])->isChecked());
+        const std::string loc = font.Jukta() ? Hex2(c) : "09" + Hex2(c);
+        EXPECT_EQ(Text("lblLoc"), QString::fromStdString("Code: " + loc));
+        if (!font.Jukta()) return;
+        EXPECT_EQ(Text("txtJukta0"), QString::fromStdString(Hex2(font.Code(c, 0))));
+        EXPECT_EQ(Text("txtJukta1"), QString::fromStdString(Hex2(font.Code(c, 1))));
+    }
+    void ExpectOneBox(const char* title) {
+        ASSERT_EQ(boxes.shown().size(), 1u);
+        EXPECT_EQ(boxes.shown()[0].title, Q(title));
+        EXPECT_EQ(boxes.shown()[0].style, 16);
+        EXPECT_FALSE(boxes.shown()[0].text.trimmed().isEmpty());
+    }
+
+    const FontModel hindi = MakeFont(false, 1);
+    const FontModel jukta = MakeFont(true, 2);
+    QTemporaryDir dir;
+    fs::path root;
+    ledfont::MessageBoxInterceptor boxes;
+    FrmFont window;
+};
+
+// ---- The road of an edit -------------------------------------------------
+
+TEST_F(FontEditor, HindiEditIsStoredBySteppingThenSavedAndExported) {
+    Load("hindi.txt", false);
+    ExpectShows(hindi, 0);
+    FontModel edited = hindi;
+    struct CellEdit {
+        int x, y;
+        bool lit;
+    };
+    for (const CellEdit& e : {CellEdit{0, 0, true}, CellEdit{15, 15, true}, CellEdit{7, 8, false}}) {
+        ASSERT_NE(Lit(e.x, e.y), e.lit) << "the edit would change nothing";
+        Paint(e.x, e.y, e.lit);
+        edited.SetLit(0, e.x, e.y, e.lit);
+    }
+    Pick("cmbCols", "12");
+    Pick("cmbCentre", "7");
+    Choose("optIkaar");
+    edited.At(0, 0) = 12;
+    edited.At(0, 1) = 2 * 16 + 7;
+
+    Click("cmdShowInc");
+    ExpectShows(hindi, 1);
+    Click("cmdSave");
+    const std::string saved = Read("hindi.txt");
+    EXPECT_EQ(Lines(saved), 4352);
+    EXPECT_EQ(saved, FontText(edited));
+    Click("cmdConvertToHex");
+    const std::string hex = Read("hindi.hex");
+    EXPECT_EQ(Lines(hex), 273);
+    EXPECT_EQ(hex, HexText(edited));
+    Click("cmdShowDec");
+    ExpectShows(edited, 0);
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
+TEST_F(FontEditor, JuktaEditStoresBitmapAndEditedCodePair) {
+    Load("jukta.txt", true);
+    EXPECT_TRUE(Shown("FrameJ"));
+    ExpectShows(jukta, 0);
+    EXPECT_EQ(Text("txtJukta0"), Q("07"));
+    EXPECT_EQ(Text("txtJukta1"), Q("AB"));
+    FontModel edited = jukta;
+    Flip(edited, 0, 3, 12);
+    SetCode(0, "5C");
+    SetCode(1, "E1");
+    edited.codes[0] = 0x5C;
+    edited.codes[1] = 0xE1;
+
+    Click("cmdShowInc");
+    ExpectShows(jukta, 1);
+    Click("cmdSave");
+    const std::string saved = Read("jukta.txt");
+    EXPECT_EQ(Lines(saved), 2304);
+    EXPECT_EQ(saved, FontText(edited));
+    Click("cmdConvertToHex");
+    const std::string hex = Read("jukta.hex");
+    EXPECT_EQ(Lines(hex), 145);
+    EXPECT_EQ(hex, HexText(edited));
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
+struct EndCase {
+    const char* name;
+    bool jukta;
+    int last;
+    const char* firstLoc;
+    const char* lastLoc;
+};
+
+class SteppingEnds : public FontEditor, public testing::WithParamInterface<EndCase> {};
+
+TEST_P(SteppingEnds, StepPastAnEndStoresTheGlyphAndShowsItAgain) {
+    const EndCase& e = GetParam();
+    Load(e.jukta ? "jukta.txt" : "hindi.txt", e.jukta);
+    FontModel edited = e.jukta ? jukta : hindi;
+    Flip(edited, 0, 1, 1);
+    Click("cmdShowDec");
+    ExpectShows(edited, 0);
+    EXPECT_EQ(Text("lblLoc"), Q(e.firstLoc));
+    for (int i = 0; i < e.last; ++i) Click("cmdShowInc");
+    ExpectShows(edited, e.last);
+    EXPECT_EQ(Text("lblLoc"), Q(e.lastLoc));
+    Flip(edited, e.last, 2, 14);
+    Click("cmdShowInc");
+    ExpectShows(edited, e.last);
+    Click("cmdSave");
+    EXPECT_EQ(Read(e.jukta ? "jukta.txt" : "hindi.txt"), FontText(edited));
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, SteppingEnds,
+                         testing::Values(EndCase{"Hindi", false, 127, "Code: 0900", "Code: 097F"},
+                                         EndCase{"Jukta", true, 63, "Code: 00", "Code: 3F"}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+// ---- What Load shows, and what Save and Make HEX File write --------------
+
+class LoadedMode : public FontEditor, public testing::WithParamInterface<bool> {};
+
+// The table as the last Load left it: not the option chosen since, not the
+// canvas edit nobody stepped away from, into the file clicked last.
+TEST_P(LoadedMode, SaveAndHexWriteTheLoadedTableIntoTheLastClickedFile) {
+    const bool loadedJukta = GetParam();
+    const FontModel& font = loadedJukta ? jukta : hindi;
+    const std::string loaded = loadedJukta ? "jukta.txt" : "hindi.txt";
+    Load(loaded, loadedJukta);
+    Paint(4, 4, !Lit(4, 4));
+    Pick("cmbCols", "15");
+    Choose(loadedJukta ? "optHindi" : "optJukta");
+    ClickFile("other.txt");
+    Click("cmdSave");
+    Click("cmdConvertToHex");
+    EXPECT_EQ(Read("other.txt"), FontText(font));
+    EXPECT_EQ(Read("other.hex"), HexText(font));
+    EXPECT_EQ(Read(loaded), FontText(font));
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(HindiAndJukta, LoadedMode, testing::Bool(),
+                         [](const auto& row) { return std::string(row.param ? "Jukta" : "Hindi"); });
+
+TEST_F(FontEditor, JuktaLoadShowsCodeFrameAndLaterHindiLoadHidesItAtGlyphZero) {
+    EXPECT_FALSE(Shown("FrameJ"));
+    Load("jukta.txt", true);
+    EXPECT_TRUE(Shown("FrameJ"));
+    EXPECT_TRUE(Shown("txtJukta0") && Shown("txtJukta1"));
+    Click("cmdShowInc");
+    Click("cmdShowInc");
+    Load("hindi.txt", false);
+    EXPECT_FALSE(Shown("FrameJ"));
+    EXPECT_FALSE(window.Font().IsJukta);
+    ExpectShows(hindi, 0);
+    Load("jukta.txt", true);
+    EXPECT_TRUE(Shown("FrameJ"));
+    ExpectShows(jukta, 0);
+}
+
+TEST_F(FontEditor, LoadAndMakeHexBeforeAnyFileClickDoNothing) {
+    const std::vector<ledfont::Colour> canvas = Pixels();
+    const std::set<std::string> here = Entries(root);
+    const std::set<std::string> working = Entries(fs::current_path());
+    for (const char* option : {"optHindi", "optJukta"}) {
+        Choose(option);
+        Click("cmdLoad");
+        Click("cmdConvertToHex");
+    }
+    EXPECT_TRUE(boxes.shown().empty());
+    EXPECT_FALSE(Enabled("cmdSave"));
+    EXPECT_FALSE(Shown("FrameJ"));
+    EXPECT_FALSE(window.Font().IsJukta);
+    EXPECT_EQ(window.Font().FontBytes, ledfont::FontTable{});
+    EXPECT_EQ(Pixels(), canvas);
+    EXPECT_EQ(Entries(root), here);
+    EXPECT_EQ(Entries(fs::current_path()), working);
+}
+
+TEST_F(FontEditor, ClickedFileIsTheFolderOneSlashAndTheName) {
+    OpenFolder(root.string() + "/");
+    ClickFile("hindi.txt");
+    const std::string expected = root.string() + "/hindi.txt";
+    EXPECT_EQ(window.Font().FontFile, expected);
+    EXPECT_EQ(window.Font().FontFile.find("//"), std::string::npos);
+    EXPECT_EQ(Text("lblFile"), QString::fromStdString("File : " + expected));
+    EXPECT_FALSE(Enabled("cmdSave"));
+}
+
+// ---- Stepping before any load, and a code field that is not hexadecimal --
+
+TEST_F(FontEditor, SteppingBeforeAnyLoadMovesButNeverRewritesTheZeroTable) {
+    Click("cmdShowInc");
+    EXPECT_EQ(window.Font().CurChar, 1);
+    EXPECT_EQ(Find<QComboBox>(&window, "cmbCols")->currentIndex(), -1);
+    for (int x = 0; x < 16; ++x)
+        for (int y = 0; y < 16; ++y) EXPECT_TRUE(Lit(x, y)) << x << "," << y;
+    Click("cmdShowInc");
+    Click("cmdShowDec");
+    EXPECT_EQ(window.Font().CurChar, 1);
+    EXPECT_EQ(window.Font().FontBytes, ledfont::FontTable{});
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
+struct BadCode {
+    const char* name;
+    const char* code0;
+    const char* code1;
+    int failing;  // the slot that is not hexadecimal
+};
+
+class BadCodeField : public FontEditor, public testing::WithParamInterface<BadCode> {};
+
+TEST_P(BadCodeField, StepIsRefusedAfterTheRecordWasStoredAndWorksOnceCorrected) {
+    const BadCode& c = GetParam();
+    Load("jukta.txt", true);
+    FontModel edited = jukta;
+    Flip(edited, 0, 9, 3);
+    Pick("cmbCols", "16");
+    edited.At(0, 0) = 16;
+    SetCode(0, c.code0);
+    SetCode(1, c.code1);
+    const std::vector<ledfont::Colour> canvas = Pixels();
+
+    Click("cmdShowInc");
+    ExpectOneBox("Error Storing Character");
+    EXPECT_EQ(window.Font().CurChar, 0);
+    EXPECT_EQ(Pixels(), canvas);
+    EXPECT_EQ(Text("lblLoc"), Q("Code: 00"));
+    EXPECT_EQ(Text("txtJukta0"), Q(c.code0));  // left for the user to correct
+    EXPECT_EQ(Text("txtJukta1"), Q(c.code1));
+    for (int k = 0; k < 34; ++k) EXPECT_EQ(window.Font().FontBytes(0, k), edited.At(0, k)) << "byte " << k;
+    EXPECT_EQ(window.Font().JuktaCodes(0, 0), c.failing == 0 ? 0x07 : 0x5C);
+    EXPECT_EQ(window.Font().JuktaCodes(0, 1), 0xAB);
+
+    SetCode(c.failing, "3D");
+    Click("cmdShowInc");
+    EXPECT_EQ(boxes.shown().size(), 1u);
+    ExpectShows(jukta, 1);
+    edited.codes[0] = c.failing == 0 ? 0x3D : 0x5C;
+    edited.codes[1] = c.failing == 0 ? 0xAB : 0x3D;
+    Click("cmdSave");
+    EXPECT_EQ(Read("jukta.txt"), FontText(edited));
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, BadCodeField,
+                         testing::Values(BadCode{"EmptyFirst", "", "AB", 0},
+                                         BadCode{"G1First", "G1", "AB", 0},
+                                         BadCode{"EmptySecond", "5C", "", 1},
+                                         BadCode{"G1Second", "5C", "G1", 1}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+// ---- Failed commands change nothing --------------------------------------
+
+enum class Prior { Nothing, Hindi, Jukta };
+enum class BadFile { Missing, Short, NotANumber, TooBig, JuktaFile };
+
+struct BadLoad {
+    const char* name;
+    Prior prior;
+    bool juktaOption;
+    BadFile file;
+};
+
+class FailedLoad : public FontEditor, public testing::WithParamInterface<BadLoad> {
+protected:
+    // What a failed load must leave alone: table, mode, frame, Save, CurChar, canvas and controls.
+    struct Snapshot {
+        ledfont::FontTable bytes;
+        ledfont::CodeTable codes;
+        std::vector<ledfont::Colour> canvas;
+        std::string controls;
+    };
+    Snapshot Take() {
+        const ledfont::FontState& f = window.Font();
+        const QString text = QStringList{QString::number(f.IsJukta),
+                                         QString::number(f.CurChar),
+                                         QString::number(Shown("FrameJ")),
+                                         QString::number(Enabled("cmdSave")),
+                                         Text("lblLoc"),
+                                         Text("txtJukta0"),
+                                         Text("txtJukta1")}
+                                 .join(QLatin1Char('|'));
+        return {f.FontBytes, f.JuktaCodes, Pixels(), text.toStdString()};
+    }
+    // A good font of the chosen kind spoilt as the case says; a missing file is removed after the click.
+    std::string BadText(const BadLoad& c) const {
+        if (c.file == BadFile::JuktaFile) return FontText(jukta);
+        std::vector<std::string> lines = FontLines(MakeFont(c.juktaOption, 7));
+        if (c.file == BadFile::Short) lines.resize(100);
+        if (c.file == BadFile::NotANumber) lines[40] = "x";
+        if (c.file == BadFile::TooBig) lines[c.juktaOption ? 2200 : 4000] = "256";
+        return Join(lines);
+    }
+};
+
+TEST_P(FailedLoad, ReportsAndLeavesTableModeFrameCanvasAndSaveAsTheyWere) {
+    const BadLoad& c = GetParam();
+    if (c.prior != Prior::Nothing) {
+        Load(c.prior == Prior::Jukta ? "jukta.txt" : "hindi.txt", c.prior == Prior::Jukta);
+        Click("cmdShowInc");
+        Click("cmdShowInc");
+        Paint(5, 5, !Lit(5, 5));
+    }
+    Write("bad.txt", BadText(c));
+    ClickFile("bad.txt");
+    if (c.file == BadFile::Missing) fs::remove(root / "bad.txt");
+    Choose(c.juktaOption ? "optJukta" : "optHindi");
+    const Snapshot before = Take();
+
+    Click("cmdLoad");
+    ExpectOneBox("Error Loading File");
+    const Snapshot after = Take();
+    EXPECT_EQ(after.controls, before.controls) << "IsJukta|CurChar|FrameJ|Save|lblLoc|codes";
+    EXPECT_TRUE(after.bytes == before.bytes);
+    EXPECT_TRUE(after.codes == before.codes);
+    EXPECT_TRUE(after.canvas == before.canvas);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FailedLoad,
+    testing::Values(BadLoad{"MissingFirstLoad", Prior::Nothing, false, BadFile::Missing},
+                    BadLoad{"MissingAfterHindi", Prior::Hindi, true, BadFile::Missing},
+                    BadLoad{"ShortAfterHindi", Prior::Hindi, true, BadFile::Short},
+                    BadLoad{"ShortAfterJukta", Prior::Jukta, false, BadFile::Short},
+                    BadLoad{"NotANumberAfterJukta", Prior::Jukta, false, BadFile::NotANumber},
+                    BadLoad{"OverflowInCodePairsAfterHindi", Prior::Hindi, true, BadFile::TooBig},
+                    BadLoad{"OverflowLateInHindiFile", Prior::Jukta, false, BadFile::TooBig},
+                    BadLoad{"JuktaFileAsHindiFirstLoad", Prior::Nothing, false, BadFile::JuktaFile},
+                    BadLoad{"JuktaFileAsHindiAfterJukta", Prior::Jukta, false, BadFile::JuktaFile}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(FontEditor, FailedSaveReportsAndKeepsTheOldFile) {
+    Load("hindi.txt", false);
+    FontModel edited = hindi;
+    Flip(edited, 0, 0, 15);
+    Click("cmdShowInc");
+    const std::set<std::string> entries = Entries(root);
+    {
+        ledfont::test::FileSizeLimit limit(1000);  // the new text is far longer
+        Click("cmdSave");
+    }
+    ExpectOneBox("Error Saving File");
+    EXPECT_EQ(Read("hindi.txt"), FontText(hindi));
+    EXPECT_EQ(Entries(root), entries);
+    EXPECT_TRUE(Enabled("cmdSave"));
+    Click("cmdSave");
+    EXPECT_EQ(Read("hindi.txt"), FontText(edited));
+}
+
+TEST_F(FontEditor, MakeHexRefusesAFontFileThatWouldBeItsOwnHexFile) {
+    Write("x.hex", FontText(hindi));
+    Load("x.hex", false);
+    ASSERT_TRUE(boxes.shown().empty());
+    const std::set<std::string> entries = Entries(root);
+    Click("cmdConvertToHex");
+    ExpectOneBox("Error Making HEX File");
+    EXPECT_EQ(Read("x.hex"), FontText(hindi));
+    EXPECT_EQ(Entries(root), entries);
+}
+
+}  // namespace
