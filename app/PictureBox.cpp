@@ -63,7 +63,7 @@ QPointF PictureBox::ToCanvas(QPointF pixel) const {
 void PictureBox::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QImage image(kUnits, kUnits, QImage::Format_RGB32);
-    const Colour* source = canvas_.pixels();
+    const Colour* source = canvas_.Pixels();
     for (int y = 0; y < kUnits; ++y) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < kUnits; ++x) line[x] = 0xFF000000u | source[y * kUnits + x];

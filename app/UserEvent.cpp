@@ -16,7 +16,7 @@ bool RunReported(QWidget* source, const QString& title, const Handler& handler) 
         handler();
         return true;
     } catch (const Error& error) {
-        ShowMessageBox(window, QString::fromStdString(error.description()), kStyleCritical, title);
+        ShowMessageBox(window, QString::fromStdString(error.Description()), kStyleCritical, title);
     } catch (const std::bad_alloc&) {
         ShowMessageBox(window, QStringLiteral("Out of memory"), kStyleCritical, title);
     } catch (const std::exception& error) {

@@ -33,12 +33,12 @@ int SelectedClass(const GlyphControls& controls) {
 
 void GlyphTransfer::LoadCharacter(std::int16_t index) {
     GlyphRecord record(font_.FontBytes, index);
-    const int n = record.columnCount();
-    const int glyphClass = record.glyphClass();
+    const int n = record.ColumnCount();
+    const int glyphClass = record.Class();
     ShowBitmap(index);
     if (glyphClass >= 0 && glyphClass <= 2) controls_.SelectClass(static_cast<GlyphClass>(glyphClass));
     ShowColumnCount(n);
-    controls_.SetCentreListIndex(record.centreColumn() - kFirstCentreItem);
+    controls_.SetCentreListIndex(record.CentreColumn() - kFirstCentreItem);
     CentreClick();
     controls_.SetLocCaption(LocCaption(index, font_.IsJukta));
     if (font_.IsJukta) ShowCodes(index);
@@ -48,12 +48,12 @@ void GlyphTransfer::LoadCharacter(std::int16_t index) {
 }
 
 void GlyphTransfer::ShowBitmap(std::int16_t index) {
-    grid_.canvas().Cls();
+    grid_.Canvas().Cls();
     grid_.DrawGrid();
     GlyphRecord record(font_.FontBytes, index);
     for (int c = 0; c < 16; ++c)
         for (int r = 0; r < 16; ++r)
-            if (record.isLit(c, r)) grid_.OnLED(c, r);
+            if (record.IsLit(c, r)) grid_.OnLED(c, r);
 }
 
 void GlyphTransfer::ShowColumnCount(int n) {
@@ -88,9 +88,9 @@ void GlyphTransfer::SaveCharacter(std::int16_t index) {
     grid_.GetMap(font_.MapBytes);
     if (shown_ && *shown_ == ReadEditor(index, font_.MapBytes)) return;  // nothing edited
     GlyphRecord record(font_.FontBytes, index);
-    record.setColumnCount(static_cast<Byte>(controls_.ColsListIndex() + kFirstColumnItem));
-    record.setClassAndCentre(SelectedClass(controls_), controls_.CentreListIndex() + kFirstCentreItem);
-    for (int i = 0; i < kBitmapBytes; ++i) record.setBitmapByte(i, font_.MapBytes(i));
+    record.SetColumnCount(static_cast<Byte>(controls_.ColsListIndex() + kFirstColumnItem));
+    record.SetClassAndCentre(SelectedClass(controls_), controls_.CentreListIndex() + kFirstCentreItem);
+    for (int i = 0; i < kBitmapBytes; ++i) record.SetBitmapByte(i, font_.MapBytes(i));
     if (font_.IsJukta) StoreCodes(index);
 }
 
@@ -112,7 +112,7 @@ void GlyphTransfer::ColsClick() {
 }
 
 void GlyphTransfer::CentreClick() {
-    const PicGeometry& pic = grid_.pic();
+    const PicGeometry& pic = grid_.Pic();
     const double step = static_cast<double>(controls_.CentreListIndex()) * pic.Width / 16.0;
     controls_.SetCentreMarkerLeft(static_cast<float>(pic.Left + step));
 }
@@ -125,7 +125,7 @@ void GlyphTransfer::ShowDecClick() {
 
 void GlyphTransfer::ShowIncClick() {
     SaveCharacter(font_.CurChar);
-    if (font_.CurChar < LastGlyph(font_.mode())) ++font_.CurChar;
+    if (font_.CurChar < LastGlyph(font_.Mode())) ++font_.CurChar;
     LoadCharacter(font_.CurChar);
 }
 

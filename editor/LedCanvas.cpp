@@ -26,7 +26,7 @@ LedCanvas::LedCanvas() : pixels_(static_cast<std::size_t>(kUnits * kUnits), kBla
 
 void LedCanvas::Cls() {
     std::fill(pixels_.begin(), pixels_.end(), kBlack);
-    changed();
+    Changed();
 }
 
 void LedCanvas::Line(float x1, float y1, float x2, float y2, Colour colour) {
@@ -51,7 +51,7 @@ void LedCanvas::Line(float x1, float y1, float x2, float y2, Colour colour) {
         if (e2 >= dy) { err += dy; x += sx; }
         if (e2 <= dx) { err += dx; y += sy; }
     }
-    changed();
+    Changed();
 }
 
 void LedCanvas::FilledBox(float x1, float y1, float x2, float y2, Colour colour) {
@@ -64,7 +64,7 @@ void LedCanvas::FilledBox(float x1, float y1, float x2, float y2, Colour colour)
         const auto row = pixels_.begin() + y * kUnits;
         std::fill(row + left, row + right + 1, colour);
     }
-    changed();
+    Changed();
 }
 
 Colour LedCanvas::Point(float x, float y) const {

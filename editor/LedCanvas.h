@@ -38,13 +38,13 @@ public:
     }
 
     // Row-major kUnits x kUnits colours, for the widget that shows the canvas.
-    const Colour* pixels() const { return pixels_.data(); }
+    const Colour* Pixels() const { return pixels_.data(); }
 
     // Called after every drawing operation, so a widget can schedule a repaint.
     void SetChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
 
 private:
-    void changed() const {
+    void Changed() const {
         if (listener_) listener_();
     }
     std::vector<Colour> pixels_;

@@ -30,8 +30,8 @@ public:
     // truncating toward zero (so -4 gives 0 and -12 gives -1).
     static int CellOf(float coordinate);
 
-    LedCanvas& canvas() { return canvas_; }
-    const PicGeometry& pic() const { return pic_; }
+    LedCanvas& Canvas() { return canvas_; }
+    const PicGeometry& Pic() const { return pic_; }
 
 private:
     LedCanvas& canvas_;

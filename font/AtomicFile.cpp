@@ -66,13 +66,13 @@ public:
     TempFile(const TempFile&) = delete;
     TempFile& operator=(const TempFile&) = delete;
 
-    int fd() const { return fd_; }
-    void closeOrThrow(const std::string& target) {
+    int Fd() const { return fd_; }
+    void CloseOrThrow(const std::string& target) {
         const int fd = fd_;
         fd_ = -1;
         if (::close(fd) != 0) ThrowFileError(errno, "write", target);
     }
-    void renameTo(const std::string& target) {
+    void RenameTo(const std::string& target) {
         if (::rename(name_.c_str(), target.c_str()) != 0) ThrowFileError(errno, "replace", target);
         committed_ = true;
     }
@@ -92,11 +92,11 @@ void WriteFileAtomically(const std::string& path, std::string_view content) {
     if (stat(target.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
         ThrowFileError(EISDIR, "write", target);
     TempFile temp(target);
-    WriteAll(temp.fd(), content, target);
-    if (fchmod(temp.fd(), ModeFor(target)) != 0) ThrowFileError(errno, "write", target);
-    if (fsync(temp.fd()) != 0) ThrowFileError(errno, "write", target);
-    temp.closeOrThrow(target);
-    temp.renameTo(target);
+    WriteAll(temp.Fd(), content, target);
+    if (fchmod(temp.Fd(), ModeFor(target)) != 0) ThrowFileError(errno, "write", target);
+    if (fsync(temp.Fd()) != 0) ThrowFileError(errno, "write", target);
+    temp.CloseOrThrow(target);
+    temp.RenameTo(target);
 }
 
 }  // namespace ledfont

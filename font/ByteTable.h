@@ -21,15 +21,15 @@ class ByteArray {
 public:
     static constexpr std::size_t size() { return Size; }
 
-    Byte& operator()(long i) { return bytes_[checked(i)]; }
-    Byte operator()(long i) const { return bytes_[checked(i)]; }
+    Byte& operator()(long i) { return bytes_[Checked(i)]; }
+    Byte operator()(long i) const { return bytes_[Checked(i)]; }
 
     const Byte* data() const { return bytes_.data(); }
     void fill(Byte value) { bytes_.fill(value); }
     bool operator==(const ByteArray&) const = default;
 
 private:
-    static std::size_t checked(long i) {
+    static std::size_t Checked(long i) {
         if (i < 0 || static_cast<std::size_t>(i) >= Size) detail::ThrowSubscript("array", i, Size);
         return static_cast<std::size_t>(i);
     }
@@ -40,16 +40,16 @@ private:
 template <std::size_t Rows, std::size_t Cols>
 class ByteTable {
 public:
-    static constexpr std::size_t rows() { return Rows; }
-    static constexpr std::size_t cols() { return Cols; }
+    static constexpr std::size_t RowCount() { return Rows; }
+    static constexpr std::size_t ColumnCount() { return Cols; }
 
-    Byte& operator()(long r, long c) { return bytes_[offset(r, c)]; }
-    Byte operator()(long r, long c) const { return bytes_[offset(r, c)]; }
+    Byte& operator()(long r, long c) { return bytes_[Offset(r, c)]; }
+    Byte operator()(long r, long c) const { return bytes_[Offset(r, c)]; }
 
     bool operator==(const ByteTable&) const = default;
 
 private:
-    static std::size_t offset(long r, long c) {
+    static std::size_t Offset(long r, long c) {
         if (r < 0 || static_cast<std::size_t>(r) >= Rows) detail::ThrowSubscript("row", r, Rows);
         if (c < 0 || static_cast<std::size_t>(c) >= Cols) detail::ThrowSubscript("column", c, Cols);
         return static_cast<std::size_t>(r) * Cols + static_cast<std::size_t>(c);

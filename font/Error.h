@@ -29,8 +29,8 @@ public:
     Error(ErrorNumber number, const std::string& description)
         : std::runtime_error(description), number_(number) {}
 
-    ErrorNumber number() const noexcept { return number_; }
-    std::string description() const { return what(); }
+    ErrorNumber Number() const noexcept { return number_; }
+    std::string Description() const { return what(); }
 
 private:
     ErrorNumber number_;

@@ -58,7 +58,7 @@ void ReadItems(ItemReader& reader, int count, FontMode mode, ItemBytes& bytes) {
             }
         }
     } catch (const InputPastEndError& e) {
-        throw InputPastEndError(e.description() + "; a " + ModeName(mode) + " font has " +
+        throw InputPastEndError(e.Description() + "; a " + ModeName(mode) + " font has " +
                                 std::to_string(count));
     }
     if (firstBad) std::rethrow_exception(firstBad);
@@ -108,7 +108,7 @@ void LoadFontText(FontState& state, FontMode mode, std::string_view text) {
 }
 
 std::string FontText(const FontState& state) {
-    const FontMode mode = state.mode();
+    const FontMode mode = state.Mode();
     std::string out;
     out.reserve(static_cast<std::size_t>(FileItemCount(mode)) * 5);
     for (int c = 0; c < GlyphCount(mode); ++c)

@@ -21,7 +21,7 @@ struct FontState {
     bool IsJukta = false;      // mode of the last successful load
     CodeTable JuktaCodes;
 
-    FontMode mode() const { return ModeOf(IsJukta); }
+    FontMode Mode() const { return ModeOf(IsJukta); }
 };
 
 }  // namespace ledfont

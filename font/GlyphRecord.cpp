@@ -4,26 +4,26 @@
 
 namespace ledfont {
 
-void GlyphRecord::checkCell(int x, int y) {
+void GlyphRecord::CheckCell(int x, int y) {
     if (x < 0 || x > 15 || y < 0 || y > 15)
         throw SubscriptError("Subscript out of range: cell (" + std::to_string(x) + ", " +
                              std::to_string(y) + ") is outside the 16 x 16 grid");
 }
 
-bool GlyphRecord::isLit(int x, int y) const {
-    checkCell(x, y);
+bool GlyphRecord::IsLit(int x, int y) const {
+    CheckCell(x, y);
     const Byte half = table_(c_, 2 + 2 * x + y / 8);
     return ((half >> (y % 8)) & 1) == 0;
 }
 
-void GlyphRecord::setLit(int x, int y, bool lit) {
-    checkCell(x, y);
+void GlyphRecord::SetLit(int x, int y, bool lit) {
+    CheckCell(x, y);
     Byte& half = table_(c_, 2 + 2 * x + y / 8);
     const auto bit = static_cast<Byte>(1u << (y % 8));
     half = lit ? static_cast<Byte>(half & ~bit) : static_cast<Byte>(half | bit);
 }
 
-void GlyphRecord::setClassAndCentre(int glyphClass, int centre) {
+void GlyphRecord::SetClassAndCentre(int glyphClass, int centre) {
     const int value = glyphClass * 16 + centre;
     if (value < 0 || value > 255)
         throw OverflowError("Overflow: class " + std::to_string(glyphClass) + " and centre " +

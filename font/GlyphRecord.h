@@ -12,22 +12,22 @@ class GlyphRecord {
 public:
     GlyphRecord(FontTable& table, long character) : table_(table), c_(character) {}
 
-    Byte columnCount() const { return table_(c_, 0); }
-    int glyphClass() const { return table_(c_, 1) / 16; }
-    int centreColumn() const { return table_(c_, 1) % 16; }
-    Byte bitmapByte(int i) const { return table_(c_, 2 + i); }  // i = 0..31
+    Byte ColumnCount() const { return table_(c_, 0); }
+    int Class() const { return table_(c_, 1) / 16; }
+    int CentreColumn() const { return table_(c_, 1) % 16; }
+    Byte BitmapByte(int i) const { return table_(c_, 2 + i); }  // i = 0..31
 
     // Cell (x, y), column x and row y in 0..15; throws SubscriptError outside.
-    bool isLit(int x, int y) const;
-    void setLit(int x, int y, bool lit);
+    bool IsLit(int x, int y) const;
+    void SetLit(int x, int y, bool lit);
 
-    void setColumnCount(Byte n) { table_(c_, 0) = n; }
+    void SetColumnCount(Byte n) { table_(c_, 0) = n; }
     // Throws OverflowError when class * 16 + centre does not fit a byte.
-    void setClassAndCentre(int glyphClass, int centre);
-    void setBitmapByte(int i, Byte value) { table_(c_, 2 + i) = value; }
+    void SetClassAndCentre(int glyphClass, int centre);
+    void SetBitmapByte(int i, Byte value) { table_(c_, 2 + i) = value; }
 
 private:
-    static void checkCell(int x, int y);
+    static void CheckCell(int x, int y);
     FontTable& table_;
     long c_;
 };

@@ -46,12 +46,12 @@ public:
     void text(std::string_view s) {
         for (const char ch : s) *at_++ = ch;
     }
-    void hexByte(Byte value) {
+    void HexByte(Byte value) {
         *at_++ = kHexDigits[value >> 4];
         *at_++ = kHexDigits[value & 0x0F];
     }
     // Upper-case digits without leading zeros (every address in use has four).
-    void hexNumber(std::uint32_t value) {
+    void HexNumber(std::uint32_t value) {
         char digits[8];
         int n = 0;
         do {
@@ -95,17 +95,17 @@ void PrintBlock(const FontState& state, std::int32_t base, int records, std::str
     std::int32_t recAddr = base;
     for (int r = 0; r < records; ++r) {
         writer.text(":10");
-        writer.hexNumber(static_cast<std::uint32_t>(recAddr));
+        writer.HexNumber(static_cast<std::uint32_t>(recAddr));
         writer.text("00");
         for (int k = 0; k < kRecordDataBytes; ++k) {
             const Byte b = state.HexBuf(kRecordDataBytes * r + k);
-            writer.hexByte(b);
+            writer.HexByte(b);
             recBuf(k) = b;
         }
         recBuf(16) = kRecordDataBytes;
         recBuf(17) = static_cast<Byte>(recAddr / 256);
         recBuf(18) = static_cast<Byte>(recAddr % 256);
-        writer.hexByte(Checksum(std::span(recBuf.data(), kChecksumBlockBytes)));
+        writer.HexByte(Checksum(std::span(recBuf.data(), kChecksumBlockBytes)));
         writer.text(kLineEnd);
         recAddr += kRecordDataBytes;
     }

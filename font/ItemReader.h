@@ -51,7 +51,7 @@ public:
     // of a failed read (PathFileAccessError...).
     Item Next();
 
-    long itemsRead() const { return itemsRead_; }
+    long ItemsRead() const { return itemsRead_; }
 
 private:
     ItemReader(int fd, std::string name);

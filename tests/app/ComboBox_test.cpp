@@ -45,8 +45,8 @@ TEST_P(ColumnListRefuses, IndexOutsideTheListWithInvalidPropertyAndChangesNothin
         box.SetListIndex(GetParam());
         FAIL() << "index " << GetParam() << " was accepted";
     } catch (const ledfont::InvalidPropertyError& error) {
-        EXPECT_EQ(error.number(), ledfont::ErrorNumber::InvalidPropertyValue);
-        EXPECT_EQ(error.description(), "Invalid property value");
+        EXPECT_EQ(error.Number(), ledfont::ErrorNumber::InvalidPropertyValue);
+        EXPECT_EQ(error.Description(), "Invalid property value");
     }
     EXPECT_EQ(box.ListIndex(), 4);
     EXPECT_EQ(box.currentText(), Q("7"));

@@ -186,7 +186,7 @@ protected:
         return window.Canvas().Point(cx, static_cast<float>(10 * y + 5)) == ledfont::kRed;
     }
     std::vector<ledfont::Colour> Pixels() const {
-        const ledfont::Colour* p = window.Canvas().pixels();
+        const ledfont::Colour* p = window.Canvas().Pixels();
         return {p, p + 161 * 161};
     }
     QString Text(const char* control) { return CaptionOf(Find(&window, control)); }

@@ -47,7 +47,7 @@ struct WindowCanvas : testing::Test {
         Send(pic, QEvent::MouseMove, CellPixel(c, r), Qt::NoButton, held);
     }
     std::vector<ledfont::Colour> Pixels() const {
-        const ledfont::Colour* p = window.Canvas().pixels();
+        const ledfont::Colour* p = window.Canvas().Pixels();
         return {p, p + 161 * 161};
     }
 

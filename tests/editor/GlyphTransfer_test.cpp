@@ -38,10 +38,10 @@ protected:
     void PutRecord(int c, int columns, int glyphClass, int centre) {
         for (int k = 2; k < 34; ++k) font.FontBytes(c, k) = 255;
         GlyphRecord record(font.FontBytes, c);
-        record.setColumnCount(static_cast<Byte>(columns));
-        record.setClassAndCentre(glyphClass, centre);
-        for (int i = 0; i < 16; ++i) record.setLit(i, i, true);
-        record.setLit(c % 16, 15 - c % 16, true);
+        record.SetColumnCount(static_cast<Byte>(columns));
+        record.SetClassAndCentre(glyphClass, centre);
+        for (int i = 0; i < 16; ++i) record.SetLit(i, i, true);
+        record.SetLit(c % 16, 15 - c % 16, true);
     }
     std::array<Byte, 34> Record(int c) const {
         std::array<Byte, 34> bytes{};
@@ -58,7 +58,7 @@ TEST_F(GlyphTransferTest, LoadCharacterShowsBitmapClassListsMarkerAndLabel) {
     transfer.LoadCharacter(5);
     GlyphRecord record(font.FontBytes, 5);
     for (int c = 0; c < 16; ++c)
-        for (int r = 0; r < 16; ++r) ASSERT_EQ(CanvasLit(c, r), record.isLit(c, r)) << c << "," << r;
+        for (int r = 0; r < 16; ++r) ASSERT_EQ(CanvasLit(c, r), record.IsLit(c, r)) << c << "," << r;
     EXPECT_TRUE(controls.IsClassSelected(GlyphClass::Ikaar));
     EXPECT_EQ(controls.colsIndex, 7);
     EXPECT_EQ(canvas.Point(100, 3), kGreen);
@@ -125,11 +125,11 @@ TEST_F(GlyphTransferTest, SaveCharacterStoresCanvasListsAndClass) {
     controls.SelectClass(GlyphClass::Vowel);
     transfer.SaveCharacter(4);
     GlyphRecord record(font.FontBytes, 4);
-    EXPECT_EQ(record.columnCount(), 16);
+    EXPECT_EQ(record.ColumnCount(), 16);
     EXPECT_EQ(font.FontBytes(4, 1), 16 + 15);
-    EXPECT_TRUE(record.isLit(15, 0));
-    EXPECT_FALSE(record.isLit(0, 0));
-    EXPECT_TRUE(record.isLit(7, 7));
+    EXPECT_TRUE(record.IsLit(15, 0));
+    EXPECT_FALSE(record.IsLit(0, 0));
+    EXPECT_TRUE(record.IsLit(7, 7));
     for (int i = 0; i < 32; ++i) EXPECT_EQ(font.FontBytes(4, 2 + i), font.MapBytes(i));
 }
 
@@ -142,7 +142,7 @@ TEST_F(GlyphTransferTest, ShowingAndStoringAShowableRecordKeepsItByteForByte) {
         transfer.LoadCharacter(6);
         grid.OnLED(0, 0);  // an edit undone again, so the store really runs
         grid.OffLED(0, 0);
-        if (GlyphRecord(font.FontBytes, 6).isLit(0, 0)) grid.OnLED(0, 0);
+        if (GlyphRecord(font.FontBytes, 6).IsLit(0, 0)) grid.OnLED(0, 0);
         transfer.SaveCharacter(6);
         EXPECT_EQ(Record(6), before) << k.columns << "/" << k.glyphClass << "/" << k.centre;
     }
@@ -179,7 +179,7 @@ TEST_F(GlyphTransferTest, EditingAnUnshowableRecordStoresWhatTheEditorShows) {
     grid.OffLED(0, 0);
     transfer.SaveCharacter(2);
     EXPECT_EQ(font.FontBytes(2, 0), 2) << "no selection in the column list stores 2";
-    EXPECT_FALSE(GlyphRecord(font.FontBytes, 2).isLit(0, 0));
+    EXPECT_FALSE(GlyphRecord(font.FontBytes, 2).IsLit(0, 0));
 }
 
 TEST_F(GlyphTransferTest, UnknownClassKeepsTheOptionsAndIsKeptUnlessEdited) {
@@ -202,7 +202,7 @@ TEST_F(GlyphTransferTest, StepsStoreTheGlyphAndStopAtBothEnds) {
     grid.OnLED(12, 12);
     transfer.ShowDecClick();
     EXPECT_EQ(font.CurChar, 0);
-    EXPECT_TRUE(GlyphRecord(font.FontBytes, 0).isLit(12, 12));
+    EXPECT_TRUE(GlyphRecord(font.FontBytes, 0).IsLit(12, 12));
     EXPECT_TRUE(CanvasLit(12, 12)) << "glyph 0 shown again from its record";
     transfer.ShowIncClick();
     EXPECT_EQ(font.CurChar, 1);
@@ -238,8 +238,8 @@ TEST_F(GlyphTransferTest, PaintingOnTheStartupCanvasIsStoredIntoGlyphZero) {
     EXPECT_EQ(font.FontBytes(0, 0), 10);
     EXPECT_EQ(font.FontBytes(0, 1), 1);
     GlyphRecord record(font.FontBytes, 0);
-    EXPECT_TRUE(record.isLit(1, 1));
-    EXPECT_FALSE(record.isLit(0, 0));
+    EXPECT_TRUE(record.IsLit(1, 1));
+    EXPECT_FALSE(record.IsLit(0, 0));
 }
 
 TEST_F(GlyphTransferTest, BadCodeTextFailsAfterTheRecordBytesAndDoesNotStep) {
@@ -254,7 +254,7 @@ TEST_F(GlyphTransferTest, BadCodeTextFailsAfterTheRecordBytesAndDoesNotStep) {
     controls.jukta[1] = "G1";
     EXPECT_THROW(transfer.ShowIncClick(), TypeMismatchError);
     EXPECT_EQ(font.CurChar, 3);
-    EXPECT_TRUE(GlyphRecord(font.FontBytes, 3).isLit(14, 2)) << "record bytes were stored first";
+    EXPECT_TRUE(GlyphRecord(font.FontBytes, 3).IsLit(14, 2)) << "record bytes were stored first";
     EXPECT_EQ(font.JuktaCodes(3, 0), 0x1F) << "the first code was stored before the second failed";
     EXPECT_EQ(font.JuktaCodes(3, 1), 2);
     EXPECT_EQ(controls.jukta[1], "G1") << "the user's text stays for correcting";

@@ -109,7 +109,7 @@ TEST_P(WriteFailure, IsTypedAndLeavesTheFolderAsItWas) {
         WriteFileAtomically(path, "new");
         FAIL() << "wrote to \"" << path << "\"";
     } catch (const Error& e) {
-        EXPECT_EQ(e.number(), GetParam().number) << e.description();
+        EXPECT_EQ(e.Number(), GetParam().number) << e.Description();
     }
     EXPECT_EQ(folder.entries(), before);
     EXPECT_EQ(TestFolder::read(folder.path("plain.txt")), "old");

@@ -44,9 +44,9 @@ TEST(ByteTable, SubscriptErrorCarriesItsNumber) {
         (void)codes(0, 3);
         FAIL() << "slot 3 accepted";
     } catch (const Error& e) {
-        EXPECT_EQ(e.number(), ErrorNumber::SubscriptOutOfRange);
-        EXPECT_EQ(static_cast<int>(e.number()), 9);
-        EXPECT_EQ(e.description().rfind("Subscript out of range", 0), 0u) << e.description();
+        EXPECT_EQ(e.Number(), ErrorNumber::SubscriptOutOfRange);
+        EXPECT_EQ(static_cast<int>(e.Number()), 9);
+        EXPECT_EQ(e.Description().rfind("Subscript out of range", 0), 0u) << e.Description();
     }
 }
 
@@ -87,10 +87,10 @@ TEST(ByteArray, AcceptsZeroToSizeLessOne) {
 
 TEST(FontState, StartsEmptyWithTheDeclaredSizes) {
     auto state = std::make_unique<FontState>();
-    EXPECT_EQ(FontTable::rows(), 201u);
-    EXPECT_EQ(FontTable::cols(), 51u);
-    EXPECT_EQ(CodeTable::rows(), 201u);
-    EXPECT_EQ(CodeTable::cols(), 3u);
+    EXPECT_EQ(FontTable::RowCount(), 201u);
+    EXPECT_EQ(FontTable::ColumnCount(), 51u);
+    EXPECT_EQ(CodeTable::RowCount(), 201u);
+    EXPECT_EQ(CodeTable::ColumnCount(), 3u);
     EXPECT_EQ(decltype(state->MapBytes)::size(), 51u);
     EXPECT_EQ(decltype(state->HexBuf)::size(), 5001u);
     for (long c = 0; c < 201; ++c) {
@@ -101,7 +101,7 @@ TEST(FontState, StartsEmptyWithTheDeclaredSizes) {
     EXPECT_EQ(state->CurChar, 0);
     EXPECT_TRUE(state->FontFile.empty());
     EXPECT_FALSE(state->IsJukta);
-    EXPECT_EQ(state->mode(), FontMode::Hindi);
+    EXPECT_EQ(state->Mode(), FontMode::Hindi);
 }
 
 TEST(FontMode, CountsOfEachMode) {

@@ -270,8 +270,8 @@ TEST(LoadFont, AJuktaFileFailsAtItsEndAndChangesNothing) {
         LoadFont(*state, folder.path("jukta.txt"));
         FAIL() << "a 2304-line file loaded as a Hindi font";
     } catch (const InputPastEndError& e) {
-        EXPECT_NE(e.description().find("2304 items"), std::string::npos) << e.description();
-        EXPECT_NE(e.description().find("4352"), std::string::npos) << e.description();
+        EXPECT_NE(e.Description().find("2304 items"), std::string::npos) << e.Description();
+        EXPECT_NE(e.Description().find("4352"), std::string::npos) << e.Description();
     }
     ExpectUnchanged(*before, *state);
 }
@@ -386,9 +386,9 @@ TEST_P(BadItem, FailsNamingTheLineAndLeavesTheStateExactlyAsItWas) {
         Load(via, *state, bad.mode, Join(items));
         FAIL() << "a file with \"" << bad.item << "\" at line " << bad.line << " loaded";
     } catch (const Error& e) {
-        EXPECT_EQ(e.number(), bad.number) << e.description();
+        EXPECT_EQ(e.Number(), bad.number) << e.Description();
         const std::string line = "line " + std::to_string(bad.line + 1) + " ";
-        EXPECT_NE(e.description().find(line), std::string::npos) << e.description();
+        EXPECT_NE(e.Description().find(line), std::string::npos) << e.Description();
     }
     ExpectUnchanged(*before, *state);
 }
@@ -433,7 +433,7 @@ TEST_P(LoadMessage, DescribesTheItemAndItsLine) {
         LoadFontText(*state, FontMode::Hindi, Join(items));
         FAIL();
     } catch (const Error& e) {
-        EXPECT_EQ(e.description(), GetParam().description);
+        EXPECT_EQ(e.Description(), GetParam().description);
     }
 }
 
@@ -455,7 +455,7 @@ TEST(LoadFont, TheFirstBadItemIsTheOneReported) {
         LoadFontText(*state, FontMode::Hindi, Join(items));
         FAIL();
     } catch (const TypeMismatchError& e) {
-        EXPECT_NE(e.description().find("line 11 "), std::string::npos) << e.description();
+        EXPECT_NE(e.Description().find("line 11 "), std::string::npos) << e.Description();
     }
 }
 
@@ -520,7 +520,7 @@ TEST(LoadFont, FilesThatCannotBeOpenedAreTypedErrorsAndChangeNothing) {
                 jukta ? LoadFontJukta(*state, path) : LoadFont(*state, path);
                 ADD_FAILURE() << "loaded \"" << path << "\"";
             } catch (const Error& e) {
-                EXPECT_EQ(e.number(), number) << path << ": " << e.description();
+                EXPECT_EQ(e.Number(), number) << path << ": " << e.Description();
             }
             ExpectUnchanged(*before, *state);
         }

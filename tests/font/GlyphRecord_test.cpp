@@ -21,13 +21,13 @@ TEST_P(ClassAndCentre, DecodeFromByteOne) {
     auto state = std::make_unique<FontState>();
     state->FontBytes(3, 1) = GetParam().byte1;
     const GlyphRecord record(state->FontBytes, 3);
-    EXPECT_EQ(record.glyphClass(), GetParam().glyphClass);
-    EXPECT_EQ(record.centreColumn(), GetParam().centre);
+    EXPECT_EQ(record.Class(), GetParam().glyphClass);
+    EXPECT_EQ(record.CentreColumn(), GetParam().centre);
 }
 
 TEST_P(ClassAndCentre, EncodeIntoByteOne) {
     auto state = std::make_unique<FontState>();
-    GlyphRecord(state->FontBytes, 3).setClassAndCentre(GetParam().glyphClass, GetParam().centre);
+    GlyphRecord(state->FontBytes, 3).SetClassAndCentre(GetParam().glyphClass, GetParam().centre);
     EXPECT_EQ(state->FontBytes(3, 1), GetParam().byte1);
 }
 
@@ -40,9 +40,9 @@ TEST(GlyphRecord, ClassAndCentreThatDoNotFitAByteOverflow) {
     auto state = std::make_unique<FontState>();
     state->FontBytes(0, 1) = 99;
     GlyphRecord record(state->FontBytes, 0);
-    EXPECT_THROW(record.setClassAndCentre(16, 0), OverflowError);
-    EXPECT_THROW(record.setClassAndCentre(15, 16), OverflowError);
-    EXPECT_THROW(record.setClassAndCentre(0, -1), OverflowError);
+    EXPECT_THROW(record.SetClassAndCentre(16, 0), OverflowError);
+    EXPECT_THROW(record.SetClassAndCentre(15, 16), OverflowError);
+    EXPECT_THROW(record.SetClassAndCentre(0, -1), OverflowError);
     EXPECT_EQ(state->FontBytes(0, 1), 99) << "a refused value must not be stored";
 }
 
@@ -58,7 +58,7 @@ class CellLayout : public ::testing::TestWithParam<CellCase> {};
 TEST_P(CellLayout, LightingOneCellClearsExactlyItsBit) {
     auto state = std::make_unique<FontState>();
     for (int k = 2; k < 34; ++k) state->FontBytes(7, k) = 0xFF;  // all dark
-    GlyphRecord(state->FontBytes, 7).setLit(GetParam().x, GetParam().y, true);
+    GlyphRecord(state->FontBytes, 7).SetLit(GetParam().x, GetParam().y, true);
     for (int k = 2; k < 34; ++k) {
         const int expected = k == GetParam().byteIndex ? 0xFF ^ (1 << GetParam().bit) : 0xFF;
         EXPECT_EQ(state->FontBytes(7, k), expected) << "byte " << k;
@@ -75,7 +75,7 @@ TEST_P(CellLayout, ReadsTheCellFromItsBit) {
             const int byteIndex = 2 + 2 * x + y / 8;
             const bool expectLit =
                 byteIndex != GetParam().byteIndex || (x == GetParam().x && y == GetParam().y);
-            EXPECT_EQ(record.isLit(x, y), expectLit) << "cell (" << x << ", " << y << ")";
+            EXPECT_EQ(record.IsLit(x, y), expectLit) << "cell (" << x << ", " << y << ")";
         }
 }
 
@@ -92,7 +92,7 @@ TEST(GlyphRecord, EveryCellHasABitOfItsOwn) {
     for (int x = 0; x < 16; ++x)
         for (int y = 0; y < 16; ++y) {
             for (int k = 2; k < 34; ++k) state->FontBytes(0, k) = 0xFF;
-            record.setLit(x, y, true);
+            record.SetLit(x, y, true);
             int changed = 0;
             for (int k = 2; k < 34; ++k)
                 for (int bit = 0; bit < 8; ++bit)
@@ -110,17 +110,17 @@ TEST(GlyphRecord, WorkedBitmapBytesOfColumnZero) {
     state->FontBytes(0, 2) = 254;  // row 0 lit, rows 1..7 dark
     state->FontBytes(0, 3) = 127;  // rows 8..14 dark, row 15 lit
     const GlyphRecord record(state->FontBytes, 0);
-    for (int y = 0; y < 16; ++y) EXPECT_EQ(record.isLit(0, y), y == 0 || y == 15) << "row " << y;
+    for (int y = 0; y < 16; ++y) EXPECT_EQ(record.IsLit(0, y), y == 0 || y == 15) << "row " << y;
 }
 
 TEST(GlyphRecord, DarkeningSetsTheBitAndKeepsTheOthers) {
     auto state = std::make_unique<FontState>();
     GlyphRecord record(state->FontBytes, 0);
-    record.setLit(3, 9, false);  // byte 2 + 6 + 1 = 9, bit 1
+    record.SetLit(3, 9, false);  // byte 2 + 6 + 1 = 9, bit 1
     EXPECT_EQ(state->FontBytes(0, 9), 0x02);
-    record.setLit(3, 9, false);
+    record.SetLit(3, 9, false);
     EXPECT_EQ(state->FontBytes(0, 9), 0x02) << "darkening twice changes nothing";
-    record.setLit(3, 9, true);
+    record.SetLit(3, 9, true);
     EXPECT_EQ(state->FontBytes(0, 9), 0x00);
 }
 
@@ -128,20 +128,20 @@ TEST(GlyphRecord, BeforeAnyLoadEveryCharacterIsZeroWideAndFullyLit) {
     auto state = std::make_unique<FontState>();
     for (int c = 0; c < 128; ++c) {
         const GlyphRecord record(state->FontBytes, c);
-        EXPECT_EQ(record.columnCount(), 0);
-        EXPECT_EQ(record.glyphClass(), 0);
-        EXPECT_EQ(record.centreColumn(), 0);
+        EXPECT_EQ(record.ColumnCount(), 0);
+        EXPECT_EQ(record.Class(), 0);
+        EXPECT_EQ(record.CentreColumn(), 0);
         for (int x = 0; x < 16; ++x)
-            for (int y = 0; y < 16; ++y) ASSERT_TRUE(record.isLit(x, y));
+            for (int y = 0; y < 16; ++y) ASSERT_TRUE(record.IsLit(x, y));
     }
 }
 
 TEST(GlyphRecord, WritesStayInsideTheirOwnCharacter) {
     auto state = std::make_unique<FontState>();
     GlyphRecord record(state->FontBytes, 10);
-    record.setColumnCount(16);
-    record.setClassAndCentre(2, 15);
-    for (int i = 0; i < 32; ++i) record.setBitmapByte(i, 0xAA);
+    record.SetColumnCount(16);
+    record.SetClassAndCentre(2, 15);
+    for (int i = 0; i < 32; ++i) record.SetBitmapByte(i, 0xAA);
     for (int c : {9, 11})
         for (int k = 0; k < 51; ++k) EXPECT_EQ(state->FontBytes(c, k), 0) << c << "," << k;
     for (int k = 34; k < 51; ++k) EXPECT_EQ(state->FontBytes(10, k), 0) << "byte " << k;
@@ -149,7 +149,7 @@ TEST(GlyphRecord, WritesStayInsideTheirOwnCharacter) {
     EXPECT_EQ(state->FontBytes(10, 1), 47);
     EXPECT_EQ(state->FontBytes(10, 2), 0xAA);
     EXPECT_EQ(state->FontBytes(10, 33), 0xAA);
-    EXPECT_EQ(record.bitmapByte(31), 0xAA);
+    EXPECT_EQ(record.BitmapByte(31), 0xAA);
 }
 
 TEST(GlyphRecord, CellsOutsideTheGridAreSubscriptErrors) {
@@ -157,16 +157,16 @@ TEST(GlyphRecord, CellsOutsideTheGridAreSubscriptErrors) {
     GlyphRecord record(state->FontBytes, 0);
     const std::pair<int, int> outside[] = {{-1, 0}, {16, 0}, {0, -1}, {0, 16}};
     for (auto [x, y] : outside) {
-        EXPECT_THROW(record.isLit(x, y), SubscriptError) << x << "," << y;
-        EXPECT_THROW(record.setLit(x, y, true), SubscriptError) << x << "," << y;
+        EXPECT_THROW(record.IsLit(x, y), SubscriptError) << x << "," << y;
+        EXPECT_THROW(record.SetLit(x, y, true), SubscriptError) << x << "," << y;
     }
 }
 
 TEST(GlyphRecord, CharactersOutsideTheTableAreSubscriptErrors) {
     auto state = std::make_unique<FontState>();
-    EXPECT_NO_THROW(GlyphRecord(state->FontBytes, 200).columnCount());
-    EXPECT_THROW(GlyphRecord(state->FontBytes, 201).columnCount(), SubscriptError);
-    EXPECT_THROW(GlyphRecord(state->FontBytes, -1).setColumnCount(3), SubscriptError);
+    EXPECT_NO_THROW(GlyphRecord(state->FontBytes, 200).ColumnCount());
+    EXPECT_THROW(GlyphRecord(state->FontBytes, 201).ColumnCount(), SubscriptError);
+    EXPECT_THROW(GlyphRecord(state->FontBytes, -1).SetColumnCount(3), SubscriptError);
 }
 
 }  // namespace

@@ -476,8 +476,8 @@ TEST(HexOutputNameTest, RefusalNamesTheFontFile) {
         HexOutputName("/fonts/font.hex");
         FAIL() << "no error";
     } catch (const BadFileNameError& e) {
-        EXPECT_EQ(e.number(), ErrorNumber::BadFileName);
-        EXPECT_NE(e.description().find("/fonts/font.hex"), std::string::npos) << e.description();
+        EXPECT_EQ(e.Number(), ErrorNumber::BadFileName);
+        EXPECT_NE(e.Description().find("/fonts/font.hex"), std::string::npos) << e.Description();
     }
 }
 

@@ -53,7 +53,7 @@ TEST_P(ItemSplitting, FromAFile) {
     TestFolder folder;
     ItemReader reader = ItemReader::OpenFile(folder.write("items.txt", GetParam().text));
     EXPECT_EQ(ReadAll(reader), GetParam().expected);
-    EXPECT_EQ(reader.itemsRead(), static_cast<long>(GetParam().expected.size()));
+    EXPECT_EQ(reader.ItemsRead(), static_cast<long>(GetParam().expected.size()));
 }
 
 const std::string k32(32, '4');
@@ -95,7 +95,7 @@ TEST(ItemReader, AnItemTooLongToBeAByteIsATypeMismatchNamingItsLine) {
         reader.Next();
         FAIL() << "a 33-character item was accepted";
     } catch (const TypeMismatchError& e) {
-        EXPECT_NE(e.description().find("line 3"), std::string::npos) << e.description();
+        EXPECT_NE(e.Description().find("line 3"), std::string::npos) << e.Description();
     }
 }
 
@@ -159,7 +159,7 @@ TEST(ItemReader, AnItemTooLongOnlyAcrossTwoFillsIsStillRefused) {
         reader.Next();
         FAIL() << "a 40-character item was accepted";
     } catch (const TypeMismatchError& e) {
-        EXPECT_NE(e.description().find("line 2 "), std::string::npos) << e.description();
+        EXPECT_NE(e.Description().find("line 2 "), std::string::npos) << e.Description();
     }
 }
 
@@ -187,7 +187,7 @@ TEST(ItemReader, ReadsOnlyAsManyItemsAsAsked) {
     ItemReader reader = ItemReader::OverText("1\r\n2\r\nnot read\r\n");
     EXPECT_EQ(reader.Next().text, "1");
     EXPECT_EQ(reader.Next().text, "2");
-    EXPECT_EQ(reader.itemsRead(), 2);
+    EXPECT_EQ(reader.ItemsRead(), 2);
 }
 
 TEST(ItemReader, PastTheEndSaysHowManyItemsThereWere) {
@@ -197,8 +197,8 @@ TEST(ItemReader, PastTheEndSaysHowManyItemsThereWere) {
         reader.Next();
         FAIL();
     } catch (const InputPastEndError& e) {
-        EXPECT_EQ(e.number(), ErrorNumber::InputPastEndOfFile);
-        EXPECT_NE(e.description().find("3 items"), std::string::npos) << e.description();
+        EXPECT_EQ(e.Number(), ErrorNumber::InputPastEndOfFile);
+        EXPECT_NE(e.Description().find("3 items"), std::string::npos) << e.Description();
     }
     EXPECT_THROW(reader.Next(), InputPastEndError) << "the end stays the end";
 }
@@ -233,7 +233,7 @@ TEST(ItemReader, OpeningFailuresAreTyped) {
             ItemReader::OpenFile(path);
             ADD_FAILURE() << "opened \"" << path << "\"";
         } catch (const Error& e) {
-            EXPECT_EQ(e.number(), number) << path << ": " << e.description();
+            EXPECT_EQ(e.Number(), number) << path << ": " << e.Description();
         }
     }
 }

@@ -44,13 +44,13 @@ TEST_P(TextToByteRefuses, RaisesTheTypedError) {
         TextToByte(c.text);
         FAIL() << "accepted \"" << c.text << "\"";
     } catch (const Error& e) {
-        EXPECT_EQ(e.number(), c.number) << e.description();
+        EXPECT_EQ(e.Number(), c.number) << e.Description();
         if (c.number == ErrorNumber::Overflow) {
             EXPECT_NE(dynamic_cast<const OverflowError*>(&e), nullptr);
-            EXPECT_EQ(e.description().rfind("Overflow", 0), 0u) << e.description();
+            EXPECT_EQ(e.Description().rfind("Overflow", 0), 0u) << e.Description();
         } else {
             EXPECT_NE(dynamic_cast<const TypeMismatchError*>(&e), nullptr);
-            EXPECT_EQ(e.description().rfind("Type mismatch", 0), 0u) << e.description();
+            EXPECT_EQ(e.Description().rfind("Type mismatch", 0), 0u) << e.Description();
         }
     }
 }
@@ -102,7 +102,7 @@ TEST(TextToByte, DescriptionQuotesTheRefusedText) {
         TextToByte("abc");
         FAIL();
     } catch (const TypeMismatchError& e) {
-        EXPECT_NE(e.description().find("\"abc\""), std::string::npos) << e.description();
+        EXPECT_NE(e.Description().find("\"abc\""), std::string::npos) << e.Description();
     }
 }
 
