@@ -43,7 +43,7 @@ public:
     TextWriter(const TextWriter&) = delete;
     TextWriter& operator=(const TextWriter&) = delete;
 
-    void text(std::string_view s) {
+    void Text(std::string_view s) {
         for (const char ch : s) *at_++ = ch;
     }
     void HexByte(Byte value) {
@@ -94,9 +94,9 @@ void PrintBlock(const FontState& state, std::int32_t base, int records, std::str
     ByteArray<21> recBuf;  // the checksum block; 19 and 20 are never written
     std::int32_t recAddr = base;
     for (int r = 0; r < records; ++r) {
-        writer.text(":10");
+        writer.Text(":10");
         writer.HexNumber(static_cast<std::uint32_t>(recAddr));
-        writer.text("00");
+        writer.Text("00");
         for (int k = 0; k < kRecordDataBytes; ++k) {
             const Byte b = state.HexBuf(kRecordDataBytes * r + k);
             writer.HexByte(b);
@@ -106,7 +106,7 @@ void PrintBlock(const FontState& state, std::int32_t base, int records, std::str
         recBuf(17) = static_cast<Byte>(recAddr / 256);
         recBuf(18) = static_cast<Byte>(recAddr % 256);
         writer.HexByte(Checksum(std::span(recBuf.data(), kChecksumBlockBytes)));
-        writer.text(kLineEnd);
+        writer.Text(kLineEnd);
         recAddr += kRecordDataBytes;
     }
 }

@@ -17,7 +17,7 @@ ctest --test-dir build --output-on-failure -j"$jobs"
 
 echo "== benchmarks (one short pass, to show they run) =="
 for b in build/bench/bench_*; do
-  [ -x "$b" ] && "$b" --benchmark_min_time=0.01 >/dev/null
+  [ -x "$b" ] && "$b" --benchmark_min_time=0.01 >/dev/null 2>&1
 done
 echo "benchmarks ran"
 

@@ -32,60 +32,60 @@ mode_t CurrentUmask() {
 TEST(WriteFileAtomically, CreatesANewFileWithExactlyTheContent) {
     TestFolder folder;
     const std::string content = std::string("10\r\n5\r\n") + std::string(1, '\0') + "\xFF";
-    WriteFileAtomically(folder.path("new.txt"), content);
-    EXPECT_EQ(TestFolder::read(folder.path("new.txt")), content);
-    EXPECT_EQ(folder.entries(), (std::set<std::string>{"new.txt"})) << "no temporary file may stay";
-    EXPECT_EQ(PermissionsOf(folder.path("new.txt")), 0666 & ~CurrentUmask());
+    WriteFileAtomically(folder.Path("new.txt"), content);
+    EXPECT_EQ(TestFolder::Read(folder.Path("new.txt")), content);
+    EXPECT_EQ(folder.Entries(), (std::set<std::string>{"new.txt"})) << "no temporary file may stay";
+    EXPECT_EQ(PermissionsOf(folder.Path("new.txt")), 0666 & ~CurrentUmask());
 }
 
 TEST(WriteFileAtomically, ReplacesALongerFileWholly) {
     TestFolder folder;
-    const std::string path = folder.write("old.txt", std::string(5000, 'x'));
+    const std::string path = folder.Write("old.txt", std::string(5000, 'x'));
     WriteFileAtomically(path, "1\r\n");
-    EXPECT_EQ(TestFolder::read(path), "1\r\n");
+    EXPECT_EQ(TestFolder::Read(path), "1\r\n");
 }
 
 TEST(WriteFileAtomically, WritesAnEmptyContent) {
     TestFolder folder;
-    const std::string path = folder.write("old.txt", "something");
+    const std::string path = folder.Write("old.txt", "something");
     WriteFileAtomically(path, "");
-    EXPECT_EQ(TestFolder::read(path), "");
+    EXPECT_EQ(TestFolder::Read(path), "");
 }
 
 TEST(WriteFileAtomically, KeepsThePermissionsOfTheFileItReplaces) {
     TestFolder folder;
     for (mode_t mode : {mode_t{0640}, mode_t{0600}, mode_t{0444}, mode_t{0755}}) {
-        const std::string path = folder.write("kept.txt", "old");
+        const std::string path = folder.Write("kept.txt", "old");
         ASSERT_EQ(chmod(path.c_str(), mode), 0);
         WriteFileAtomically(path, "new");
         EXPECT_EQ(PermissionsOf(path), mode);
-        EXPECT_EQ(TestFolder::read(path), "new");
+        EXPECT_EQ(TestFolder::Read(path), "new");
         ASSERT_EQ(chmod(path.c_str(), 0644), 0);
     }
 }
 
 TEST(WriteFileAtomically, WritingThroughASymbolicLinkKeepsTheLink) {
     TestFolder folder;
-    std::filesystem::create_directory(folder.path("real"));
-    const std::string target = folder.write("real/font.txt", "old");
-    const std::string link = folder.path("link.txt");
+    std::filesystem::create_directory(folder.Path("real"));
+    const std::string target = folder.Write("real/font.txt", "old");
+    const std::string link = folder.Path("link.txt");
     std::filesystem::create_symlink(target, link);
     WriteFileAtomically(link, "new");
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(std::filesystem::read_symlink(link).string(), target);
-    EXPECT_EQ(TestFolder::read(target), "new");
-    EXPECT_EQ(TestFolder::entriesOf(folder.path("real")), (std::set<std::string>{"font.txt"}));
-    EXPECT_EQ(folder.entries(), (std::set<std::string>{"link.txt", "real"}));
+    EXPECT_EQ(TestFolder::Read(target), "new");
+    EXPECT_EQ(TestFolder::EntriesOf(folder.Path("real")), (std::set<std::string>{"font.txt"}));
+    EXPECT_EQ(folder.Entries(), (std::set<std::string>{"link.txt", "real"}));
 }
 
 TEST(WriteFileAtomically, ARelativePathLandsInTheWorkingFolder) {
     TestFolder folder;
     const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(folder.root());
+    std::filesystem::current_path(folder.Root());
     WriteFileAtomically("plain.txt", "7\r\n");
     std::filesystem::current_path(previous);
-    EXPECT_EQ(TestFolder::read(folder.path("plain.txt")), "7\r\n");
-    EXPECT_EQ(folder.entries(), (std::set<std::string>{"plain.txt"}));
+    EXPECT_EQ(TestFolder::Read(folder.Path("plain.txt")), "7\r\n");
+    EXPECT_EQ(folder.Entries(), (std::set<std::string>{"plain.txt"}));
 }
 
 struct FailCase {
@@ -100,21 +100,21 @@ class WriteFailure : public ::testing::TestWithParam<FailCase> {};
 
 TEST_P(WriteFailure, IsTypedAndLeavesTheFolderAsItWas) {
     TestFolder folder;
-    folder.write("plain.txt", "old");
-    std::filesystem::create_directory(folder.path("sub"));
-    folder.write("sub/inside.txt", "kept");
-    const auto before = folder.entries();
-    const std::string path = GetParam().relativePath.empty() ? "" : folder.path(GetParam().relativePath);
+    folder.Write("plain.txt", "old");
+    std::filesystem::create_directory(folder.Path("sub"));
+    folder.Write("sub/inside.txt", "kept");
+    const auto before = folder.Entries();
+    const std::string path = GetParam().relativePath.empty() ? "" : folder.Path(GetParam().relativePath);
     try {
         WriteFileAtomically(path, "new");
         FAIL() << "wrote to \"" << path << "\"";
     } catch (const Error& e) {
         EXPECT_EQ(e.Number(), GetParam().number) << e.Description();
     }
-    EXPECT_EQ(folder.entries(), before);
-    EXPECT_EQ(TestFolder::read(folder.path("plain.txt")), "old");
-    EXPECT_EQ(TestFolder::entriesOf(folder.path("sub")), (std::set<std::string>{"inside.txt"}));
-    EXPECT_TRUE(std::filesystem::is_directory(folder.path("sub")));
+    EXPECT_EQ(folder.Entries(), before);
+    EXPECT_EQ(TestFolder::Read(folder.Path("plain.txt")), "old");
+    EXPECT_EQ(TestFolder::EntriesOf(folder.Path("sub")), (std::set<std::string>{"inside.txt"}));
+    EXPECT_TRUE(std::filesystem::is_directory(folder.Path("sub")));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -128,25 +128,25 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(WriteFileAtomically, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
     TestFolder folder;
     const std::string old(100, 'o');
-    const std::string path = folder.write("font.txt", old);
+    const std::string path = folder.Write("font.txt", old);
     const std::string bigger(10'000, 'n');
     {
         test::FileSizeLimit limit(1000);  // the new content cannot be written whole
         EXPECT_THROW(WriteFileAtomically(path, bigger), Error);
     }
-    EXPECT_EQ(TestFolder::read(path), old);
-    EXPECT_EQ(folder.entries(), (std::set<std::string>{"font.txt"}));
+    EXPECT_EQ(TestFolder::Read(path), old);
+    EXPECT_EQ(folder.Entries(), (std::set<std::string>{"font.txt"}));
 }
 
 TEST(WriteFileAtomically, AReadOnlyFolderIsPermissionDeniedAndKeepsTheOldFile) {
     if (test::RunningAsRoot()) GTEST_SKIP() << "root writes into any folder";
     TestFolder folder;
-    std::filesystem::create_directory(folder.path("ro"));
-    const std::string path = folder.write("ro/font.txt", "old");
-    ASSERT_EQ(chmod(folder.path("ro").c_str(), 0555), 0);
+    std::filesystem::create_directory(folder.Path("ro"));
+    const std::string path = folder.Write("ro/font.txt", "old");
+    ASSERT_EQ(chmod(folder.Path("ro").c_str(), 0555), 0);
     EXPECT_THROW(WriteFileAtomically(path, "new"), PermissionDeniedError);
-    EXPECT_EQ(TestFolder::read(path), "old");
-    EXPECT_EQ(TestFolder::entriesOf(folder.path("ro")), (std::set<std::string>{"font.txt"}));
+    EXPECT_EQ(TestFolder::Read(path), "old");
+    EXPECT_EQ(TestFolder::EntriesOf(folder.Path("ro")), (std::set<std::string>{"font.txt"}));
 }
 
 }  // namespace

@@ -135,7 +135,7 @@ std::ostream& operator<<(std::ostream& os, Via via) { return os << (via == Via::
 void Load(Via via, FontState& state, FontMode mode, const std::string& text) {
     if (via == Via::Memory) return LoadFontText(state, mode, text);
     TestFolder folder;
-    const std::string path = folder.write("font.txt", text);
+    const std::string path = folder.Write("font.txt", text);
     if (mode == FontMode::Jukta)
         LoadFontJukta(state, path);
     else
@@ -147,17 +147,17 @@ void Load(Via via, FontState& state, FontMode mode, const std::string& text) {
 TEST(SaveFont, WritesTheHindiLayoutOneDecimalByteALine) {
     const auto state = PatternedFont(false);
     TestFolder folder;
-    SaveFont(*state, folder.path("hindi.txt"));
+    SaveFont(*state, folder.Path("hindi.txt"));
     const std::string expected = Join(HindiLines());
-    EXPECT_EQ(TestFolder::read(folder.path("hindi.txt")), expected);
+    EXPECT_EQ(TestFolder::Read(folder.Path("hindi.txt")), expected);
     EXPECT_EQ(FontText(*state), expected);
 }
 
 TEST(SaveFont, WritesTheJuktaLayoutGlyphsThenCodePairs) {
     const auto state = PatternedFont(true);
     TestFolder folder;
-    SaveFont(*state, folder.path("jukta.txt"));
-    EXPECT_EQ(TestFolder::read(folder.path("jukta.txt")), Join(JuktaLines()));
+    SaveFont(*state, folder.Path("jukta.txt"));
+    EXPECT_EQ(TestFolder::Read(folder.Path("jukta.txt")), Join(JuktaLines()));
 }
 
 TEST(SaveFont, WorkedExampleBeginsWithColumnCountCentreAndDarkColumns) {
@@ -205,20 +205,20 @@ INSTANTIATE_TEST_SUITE_P(BothModes, SavedSize,
 TEST(LoadFont, SaveThenLoadGivesBackTheHindiRecordsAndNothingElse) {
     const auto saved = PatternedFont(false);
     TestFolder folder;
-    SaveFont(*saved, folder.path("font.txt"));
+    SaveFont(*saved, folder.Path("font.txt"));
     const auto before = MarkedState(true);
     auto state = MarkedState(true);
-    LoadFont(*state, folder.path("font.txt"));
+    LoadFont(*state, folder.Path("font.txt"));
     ExpectLoaded(*before, *state, FontMode::Hindi, GlyphPattern, CodePattern);
 }
 
 TEST(LoadFontJukta, SaveThenLoadGivesBackTheJuktaRecordsAndCodePairsAndNothingElse) {
     const auto saved = PatternedFont(true);
     TestFolder folder;
-    SaveFont(*saved, folder.path("font.txt"));
+    SaveFont(*saved, folder.Path("font.txt"));
     const auto before = MarkedState(false);
     auto state = MarkedState(false);
-    LoadFontJukta(*state, folder.path("font.txt"));
+    LoadFontJukta(*state, folder.Path("font.txt"));
     ExpectLoaded(*before, *state, FontMode::Jukta, GlyphPattern, CodePattern);
 }
 
@@ -246,10 +246,10 @@ TEST(LoadFont, AnyTableSurvivesTextAndBackInBothModes) {
 TEST(LoadFontJukta, AHindiFileLoadsWithCodePairsFromLines2176To2303) {
     const auto saved = PatternedFont(false);
     TestFolder folder;
-    SaveFont(*saved, folder.path("hindi.txt"));
+    SaveFont(*saved, folder.Path("hindi.txt"));
     const auto before = MarkedState(true);
     auto state = MarkedState(true);
-    LoadFontJukta(*state, folder.path("hindi.txt"));
+    LoadFontJukta(*state, folder.Path("hindi.txt"));
     const std::vector<int> lines = HindiLines();
     const auto code = [&](int c, int j) { return lines[static_cast<std::size_t>(2176 + 2 * c + j)]; };
     ExpectLoaded(*before, *state, FontMode::Jukta, GlyphPattern, code);
@@ -263,11 +263,11 @@ TEST(LoadFontJukta, AHindiFileLoadsWithCodePairsFromLines2176To2303) {
 TEST(LoadFont, AJuktaFileFailsAtItsEndAndChangesNothing) {
     const auto saved = PatternedFont(true);
     TestFolder folder;
-    SaveFont(*saved, folder.path("jukta.txt"));
+    SaveFont(*saved, folder.Path("jukta.txt"));
     const auto before = MarkedState(true);
     auto state = MarkedState(true);
     try {
-        LoadFont(*state, folder.path("jukta.txt"));
+        LoadFont(*state, folder.Path("jukta.txt"));
         FAIL() << "a 2304-line file loaded as a Hindi font";
     } catch (const InputPastEndError& e) {
         EXPECT_NE(e.Description().find("2304 items"), std::string::npos) << e.Description();
@@ -348,7 +348,7 @@ TEST(LoadFontJukta, AHindiLoadThenAJuktaLoadKeepsGlyphs64To127AndSavesOnlyTheJuk
 
 TEST(LoadFont, ALargeFileLoadsItsFirstItems) {
     TestFolder folder;
-    const std::string path = folder.path("large.txt");
+    const std::string path = folder.Path("large.txt");
     {
         std::ofstream out(path, std::ios::binary);
         out << Join(HindiLines());
@@ -504,11 +504,11 @@ TEST(LoadFont, AVeryLongLineIsATypeMismatchAndChangesNothing) {
 
 TEST(LoadFont, FilesThatCannotBeOpenedAreTypedErrorsAndChangeNothing) {
     TestFolder folder;
-    const std::string plain = folder.write("plain.txt", Join(HindiLines()));
-    std::filesystem::create_directory(folder.path("sub"));
+    const std::string plain = folder.Write("plain.txt", Join(HindiLines()));
+    std::filesystem::create_directory(folder.Path("sub"));
     const std::vector<std::pair<std::string, ErrorNumber>> cases = {
-        {folder.path("missing.txt"), ErrorNumber::FileNotFound},
-        {folder.path("sub"), ErrorNumber::PathFileAccess},
+        {folder.Path("missing.txt"), ErrorNumber::FileNotFound},
+        {folder.Path("sub"), ErrorNumber::PathFileAccess},
         {plain + "/font.txt", ErrorNumber::PathNotFound},
         {"", ErrorNumber::BadFileName},
     };
@@ -530,7 +530,7 @@ TEST(LoadFont, FilesThatCannotBeOpenedAreTypedErrorsAndChangeNothing) {
 TEST(LoadFont, AnUnreadableFileIsPermissionDeniedAndChangesNothing) {
     if (test::RunningAsRoot()) GTEST_SKIP() << "root reads any file";
     TestFolder folder;
-    const std::string path = folder.write("locked.txt", Join(HindiLines()));
+    const std::string path = folder.Write("locked.txt", Join(HindiLines()));
     ASSERT_EQ(chmod(path.c_str(), 0), 0);
     const auto before = MarkedState(false);
     auto state = MarkedState(false);
@@ -543,42 +543,42 @@ TEST(LoadFont, AnUnreadableFileIsPermissionDeniedAndChangesNothing) {
 TEST(SaveFont, AFailedSaveKeepsThePreviousFontFile) {
     TestFolder folder;
     const std::string old = Join(HindiLines());
-    const std::string path = folder.write("font.txt", old);
+    const std::string path = folder.Write("font.txt", old);
     const auto state = std::make_unique<FontState>();  // a different, all-zero font
     {
         test::FileSizeLimit limit(4096);  // the new 13 kB text cannot be written whole
         EXPECT_THROW(SaveFont(*state, path), Error);
     }
-    EXPECT_EQ(TestFolder::read(path), old);
-    EXPECT_EQ(folder.entries(), (std::set<std::string>{"font.txt"})) << "no temporary file may stay";
+    EXPECT_EQ(TestFolder::Read(path), old);
+    EXPECT_EQ(folder.Entries(), (std::set<std::string>{"font.txt"})) << "no temporary file may stay";
 }
 
 TEST(SaveFont, IntoAMissingFolderIsPathNotFoundAndCreatesNothing) {
     TestFolder folder;
     const auto state = PatternedFont(false);
-    EXPECT_THROW(SaveFont(*state, folder.path("gone/font.txt")), PathNotFoundError);
-    EXPECT_TRUE(folder.entries().empty());
+    EXPECT_THROW(SaveFont(*state, folder.Path("gone/font.txt")), PathNotFoundError);
+    EXPECT_TRUE(folder.Entries().empty());
 }
 
 TEST(SaveFont, OverAFolderFailsAndLeavesTheFolder) {
     TestFolder folder;
-    std::filesystem::create_directory(folder.path("font.txt"));
+    std::filesystem::create_directory(folder.Path("font.txt"));
     const auto state = PatternedFont(false);
-    EXPECT_THROW(SaveFont(*state, folder.path("font.txt")), PathFileAccessError);
-    EXPECT_TRUE(std::filesystem::is_directory(folder.path("font.txt")));
-    EXPECT_EQ(folder.entries(), (std::set<std::string>{"font.txt"}));
+    EXPECT_THROW(SaveFont(*state, folder.Path("font.txt")), PathFileAccessError);
+    EXPECT_TRUE(std::filesystem::is_directory(folder.Path("font.txt")));
+    EXPECT_EQ(folder.Entries(), (std::set<std::string>{"font.txt"}));
 }
 
 TEST(SaveFont, KeepsTheFilePermissionsAndASymbolicLink) {
     TestFolder folder;
-    const std::string real = folder.write("real.txt", "old");
+    const std::string real = folder.Write("real.txt", "old");
     ASSERT_EQ(chmod(real.c_str(), 0640), 0);
-    const std::string link = folder.path("font.txt");
+    const std::string link = folder.Path("font.txt");
     std::filesystem::create_symlink(real, link);
     const auto state = PatternedFont(true);
     SaveFont(*state, link);
     EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(TestFolder::read(real), Join(JuktaLines()));
+    EXPECT_EQ(TestFolder::Read(real), Join(JuktaLines()));
     struct stat st {};
     ASSERT_EQ(stat(real.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0640u);

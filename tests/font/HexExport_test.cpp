@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <set>
 #include <memory>
 #include <optional>
 #include <span>
@@ -21,6 +22,7 @@
 
 #include "Error.h"
 #include "FontState.h"
+#include "TestFolder.h"
 
 namespace ledfont {
 namespace {
@@ -35,7 +37,7 @@ using Image = std::map<std::uint32_t, Byte>;  // controller address -> byte
 class Pattern {
 public:
     explicit Pattern(std::uint32_t seed) : state_(seed) {}
-    Byte next() {
+    Byte Next() {
         state_ ^= state_ << 13;
         state_ ^= state_ >> 17;
         state_ ^= state_ << 5;
@@ -51,8 +53,8 @@ private:
 void FillWithPattern(FontState& state, std::uint32_t seed) {
     Pattern p(seed);
     for (long c = 0; c <= 200; ++c) {
-        for (long k = 0; k <= 50; ++k) state.FontBytes(c, k) = p.next();
-        for (long j = 0; j <= 2; ++j) state.JuktaCodes(c, j) = p.next();
+        for (long k = 0; k <= 50; ++k) state.FontBytes(c, k) = p.Next();
+        for (long j = 0; j <= 2; ++j) state.JuktaCodes(c, j) = p.Next();
     }
 }
 
@@ -169,43 +171,10 @@ const std::string* LineAt(const std::vector<std::string>& lines, int address) {
     return nullptr;
 }
 
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+std::vector<std::string> NamesIn(const test::TestFolder& dir) {
+    const std::set<std::string> names = dir.Entries();
+    return {names.begin(), names.end()};
 }
-
-void WriteFile(const fs::path& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
-
-std::vector<std::string> NamesIn(const fs::path& folder) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-// A fresh folder, removed with everything in it at the end of the test.
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (fs::temp_directory_path() / "hexexport-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
-    }
-    ~TempDir() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const fs::path& path() const { return path_; }
-    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    fs::path path_;
-};
 
 // The tables are large; keep them off the stack.
 std::unique_ptr<FontState> NewState() { return std::make_unique<FontState>(); }
@@ -434,7 +403,7 @@ TEST(HexImageTextTest, StaleHexBufDoesNotReachTheExport) {
     auto state = NewState();
     FillWithPattern(*state, 23);
     Pattern junk(99);
-    for (long i = 0; i <= 5000; ++i) state->HexBuf(i) = junk.next();
+    for (long i = 0; i <= 5000; ++i) state->HexBuf(i) = junk.Next();
     state->IsJukta = true;
     EXPECT_EQ(ReadIntelHex(HexImageText(*state)), ExpectedImage(*state));
 }
@@ -482,31 +451,31 @@ TEST(HexOutputNameTest, RefusalNamesTheFontFile) {
 }
 
 TEST(HexOutputNameTest, RefusesFontFileThatIsALinkToItsHexName) {
-    TempDir dir;
-    WriteFile(dir / "font.hex", "12\r\n");
-    fs::create_symlink(dir / "font.hex", dir / "font.txt");
-    EXPECT_THROW(HexOutputName(dir / "font.txt"), BadFileNameError);
+    test::TestFolder dir;
+    dir.Write("font.hex", "12\r\n");
+    fs::create_symlink(dir.Path("font.hex"), dir.Path("font.txt"));
+    EXPECT_THROW(HexOutputName(dir.Path("font.txt")), BadFileNameError);
 }
 
 TEST(HexOutputNameTest, RefusesHexNameThatIsALinkToTheFontFile) {
-    TempDir dir;
-    WriteFile(dir / "font.txt", "12\r\n");
-    fs::create_symlink(dir / "font.txt", dir / "font.hex");
-    EXPECT_THROW(HexOutputName(dir / "font.txt"), BadFileNameError);
+    test::TestFolder dir;
+    dir.Write("font.txt", "12\r\n");
+    fs::create_symlink(dir.Path("font.txt"), dir.Path("font.hex"));
+    EXPECT_THROW(HexOutputName(dir.Path("font.txt")), BadFileNameError);
 }
 
 TEST(HexOutputNameTest, RefusesHardLinkToTheFontFile) {
-    TempDir dir;
-    WriteFile(dir / "font.txt", "12\r\n");
-    fs::create_hard_link(dir / "font.txt", dir / "font.hex");
-    EXPECT_THROW(HexOutputName(dir / "font.txt"), BadFileNameError);
+    test::TestFolder dir;
+    dir.Write("font.txt", "12\r\n");
+    fs::create_hard_link(dir.Path("font.txt"), dir.Path("font.hex"));
+    EXPECT_THROW(HexOutputName(dir.Path("font.txt")), BadFileNameError);
 }
 
 TEST(HexOutputNameTest, AcceptsExistingSeparateHexFile) {
-    TempDir dir;
-    WriteFile(dir / "font.txt", "12\r\n");
-    WriteFile(dir / "font.hex", "old");
-    EXPECT_EQ(HexOutputName(dir / "font.txt"), dir / "font.hex");
+    test::TestFolder dir;
+    dir.Write("font.txt", "12\r\n");
+    dir.Write("font.hex", "old");
+    EXPECT_EQ(HexOutputName(dir.Path("font.txt")), dir.Path("font.hex"));
 }
 
 // ---------------------------------------------------------------- Make HEX File
@@ -526,72 +495,72 @@ private:
 };
 
 TEST(MakeHexFileTest, EmptyFontFileCreatesNoFileAndLeavesHexBuf) {
-    TempDir dir;
-    WorkingFolder here(dir.path());
+    test::TestFolder dir;
+    WorkingFolder here(dir.Root());
     auto state = NewState();
     FillWithPattern(*state, 31);
     state->HexBuf(0) = 0x5A;
     EXPECT_NO_THROW(MakeHexFile(*state));
-    EXPECT_TRUE(NamesIn(dir.path()).empty());
+    EXPECT_TRUE(NamesIn(dir).empty());
     EXPECT_EQ(state->HexBuf(0), 0x5A);
 }
 
 TEST(MakeHexFileTest, WritesTheImageBesideTheFontFile) {
-    TempDir dir;
-    WriteFile(dir / "hindi.txt", "font");
+    test::TestFolder dir;
+    dir.Write("hindi.txt", "font");
     auto state = NewState();
     FillWithPattern(*state, 32);
-    state->FontFile = dir / "hindi.txt";
+    state->FontFile = dir.Path("hindi.txt");
     MakeHexFile(*state);
-    EXPECT_EQ(NamesIn(dir.path()), (std::vector<std::string>{"hindi.hex", "hindi.txt"}));
-    const std::string text = ReadFile(dir / "hindi.hex");
+    EXPECT_EQ(NamesIn(dir), (std::vector<std::string>{"hindi.hex", "hindi.txt"}));
+    const std::string text = test::TestFolder::Read(dir.Path("hindi.hex"));
     EXPECT_EQ(CrLfLines(text).size(), 273u);
     EXPECT_EQ(ReadIntelHex(text), ExpectedImage(*state));
-    EXPECT_EQ(ReadFile(dir / "hindi.txt"), "font");
+    EXPECT_EQ(test::TestFolder::Read(dir.Path("hindi.txt")), "font");
 }
 
 TEST(MakeHexFileTest, ExportingAgainReplacesTheFileCompletely) {
-    TempDir dir;
+    test::TestFolder dir;
     auto state = NewState();
     FillWithPattern(*state, 33);
-    state->FontFile = dir / "font.txt";
+    state->FontFile = dir.Path("font.txt");
     MakeHexFile(*state);  // Hindi: 273 lines
     FillWithPattern(*state, 34);
     state->IsJukta = true;
     MakeHexFile(*state);  // Jukta: 145 lines, shorter
-    const std::string text = ReadFile(dir / "font.hex");
+    const std::string text = test::TestFolder::Read(dir.Path("font.hex"));
     EXPECT_EQ(CrLfLines(text).size(), 145u);
     EXPECT_EQ(ReadIntelHex(text), ExpectedImage(*state));
-    EXPECT_EQ(NamesIn(dir.path()), std::vector<std::string>{"font.hex"});
+    EXPECT_EQ(NamesIn(dir), std::vector<std::string>{"font.hex"});
 }
 
 TEST(MakeHexFileTest, MissingFolderThrowsAndCreatesNothing) {
-    TempDir dir;
+    test::TestFolder dir;
     auto state = NewState();
-    state->FontFile = dir / "missing/font.txt";
+    state->FontFile = dir.Path("missing/font.txt");
     EXPECT_THROW(MakeHexFile(*state), Error);
-    EXPECT_TRUE(NamesIn(dir.path()).empty());
+    EXPECT_TRUE(NamesIn(dir).empty());
 }
 
 TEST(MakeHexFileTest, DirectoryInTheWayThrowsAndLeavesNoTemporaryFile) {
-    TempDir dir;
-    fs::create_directory(dir / "font.hex");
+    test::TestFolder dir;
+    fs::create_directory(dir.Path("font.hex"));
     auto state = NewState();
-    state->FontFile = dir / "font.txt";
+    state->FontFile = dir.Path("font.txt");
     EXPECT_THROW(MakeHexFile(*state), Error);
-    EXPECT_EQ(NamesIn(dir.path()), std::vector<std::string>{"font.hex"});
-    EXPECT_TRUE(fs::is_directory(dir / "font.hex"));
-    EXPECT_TRUE(fs::is_empty(dir / "font.hex"));
+    EXPECT_EQ(NamesIn(dir), std::vector<std::string>{"font.hex"});
+    EXPECT_TRUE(fs::is_directory(dir.Path("font.hex")));
+    EXPECT_TRUE(fs::is_empty(dir.Path("font.hex")));
 }
 
 TEST(MakeHexFileTest, FontFileNamedHexIsRefusedAndKept) {
-    TempDir dir;
-    WriteFile(dir / "font.hex", "font bytes");
+    test::TestFolder dir;
+    dir.Write("font.hex", "font bytes");
     auto state = NewState();
-    state->FontFile = dir / "font.hex";
+    state->FontFile = dir.Path("font.hex");
     EXPECT_THROW(MakeHexFile(*state), BadFileNameError);
-    EXPECT_EQ(ReadFile(dir / "font.hex"), "font bytes");
-    EXPECT_EQ(NamesIn(dir.path()), std::vector<std::string>{"font.hex"});
+    EXPECT_EQ(test::TestFolder::Read(dir.Path("font.hex")), "font bytes");
+    EXPECT_EQ(NamesIn(dir), std::vector<std::string>{"font.hex"});
 }
 
 // Limits the size of any file this process writes, so a write fails part way
@@ -620,35 +589,35 @@ private:
 };
 
 TEST(MakeHexFileTest, FailedWriteLeavesOlderHexUntouchedAndNoTemporaryFile) {
-    TempDir dir;
-    WriteFile(dir / "font.hex", "older export\r\n");
+    test::TestFolder dir;
+    dir.Write("font.hex", "older export\r\n");
     auto state = NewState();
     FillWithPattern(*state, 35);
-    state->FontFile = dir / "font.txt";
+    state->FontFile = dir.Path("font.txt");
     {
         FileSizeLimit limit(4096);  // the Hindi export is over 12 000 bytes
         if (!limit.ok()) GTEST_SKIP() << "cannot limit the file size here";
         EXPECT_THROW(MakeHexFile(*state), Error);
     }
-    EXPECT_EQ(ReadFile(dir / "font.hex"), "older export\r\n");
-    EXPECT_EQ(NamesIn(dir.path()), std::vector<std::string>{"font.hex"});
+    EXPECT_EQ(test::TestFolder::Read(dir.Path("font.hex")), "older export\r\n");
+    EXPECT_EQ(NamesIn(dir), std::vector<std::string>{"font.hex"});
 }
 
 // ---------------------------------------------------------------- binutils cross-check
 
 bool HaveObjcopy() { return std::system("command -v objcopy >/dev/null 2>&1") == 0; }
 
-std::string ObjcopyToBinary(const TempDir& dir, const std::string& hexText) {
-    WriteFile(dir / "in.hex", hexText);
+std::string ObjcopyToBinary(const test::TestFolder& dir, const std::string& hexText) {
+    dir.Write("in.hex", hexText);
     const std::string command =
-        "objcopy -I ihex -O binary '" + (dir / "in.hex") + "' '" + (dir / "out.bin") + "'";
+        "objcopy -I ihex -O binary '" + dir.Path("in.hex") + "' '" + dir.Path("out.bin") + "'";
     EXPECT_EQ(std::system(command.c_str()), 0) << command;
-    return ReadFile(dir / "out.bin");
+    return test::TestFolder::Read(dir.Path("out.bin"));
 }
 
 TEST(ObjcopyTest, HindiHexConvertsToTheTableBytes) {
     if (!HaveObjcopy()) GTEST_SKIP() << "objcopy not installed";
-    TempDir dir;
+    test::TestFolder dir;
     auto state = NewState();
     FillWithPattern(*state, 41);
     std::string expected;
@@ -661,7 +630,7 @@ TEST(ObjcopyTest, HindiHexConvertsToTheTableBytes) {
 
 TEST(ObjcopyTest, JuktaHexConvertsToGlyphsGapAndCodes) {
     if (!HaveObjcopy()) GTEST_SKIP() << "objcopy not installed";
-    TempDir dir;
+    test::TestFolder dir;
     auto state = NewState();
     FillWithPattern(*state, 42);
     state->IsJukta = true;

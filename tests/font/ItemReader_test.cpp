@@ -51,7 +51,7 @@ TEST_P(ItemSplitting, FromMemory) {
 
 TEST_P(ItemSplitting, FromAFile) {
     TestFolder folder;
-    ItemReader reader = ItemReader::OpenFile(folder.write("items.txt", GetParam().text));
+    ItemReader reader = ItemReader::OpenFile(folder.Write("items.txt", GetParam().text));
     EXPECT_EQ(ReadAll(reader), GetParam().expected);
     EXPECT_EQ(reader.ItemsRead(), static_cast<long>(GetParam().expected.size()));
 }
@@ -101,7 +101,7 @@ TEST(ItemReader, AnItemTooLongToBeAByteIsATypeMismatchNamingItsLine) {
 
 TEST(ItemReader, AHugeSingleLineFileIsRefusedWithoutReadingItWhole) {
     TestFolder folder;
-    const std::string path = folder.path("one-line.txt");
+    const std::string path = folder.Path("one-line.txt");
     {
         std::ofstream out(path, std::ios::binary);
         const std::string chunk(1 << 20, '5');
@@ -131,7 +131,7 @@ TEST(ItemReader, CrLfSplitAcrossTwoBufferFillsIsOneLineEnd) {
     ASSERT_EQ(text[ItemReader::kBufferSize - 1], '\r');
     ASSERT_EQ(text[ItemReader::kBufferSize], '\n');
     TestFolder folder;
-    ItemReader reader = ItemReader::OpenFile(folder.write("split.txt", text));
+    ItemReader reader = ItemReader::OpenFile(folder.Write("split.txt", text));
     const Items items = ReadAll(reader);
     ASSERT_EQ(items.size(), static_cast<std::size_t>(before + 2)) << "no empty item may appear";
     EXPECT_EQ(items[static_cast<std::size_t>(before)].second, before + 1);
@@ -142,7 +142,7 @@ TEST(ItemReader, AnItemSplitAcrossTwoBufferFillsIsWhole) {
     std::string text(ItemReader::kBufferSize - 2, ',');  // empty items up to the fill's end
     text += "123\r\n";
     TestFolder folder;
-    ItemReader reader = ItemReader::OpenFile(folder.write("split.txt", text));
+    ItemReader reader = ItemReader::OpenFile(folder.Write("split.txt", text));
     const Items items = ReadAll(reader);
     ASSERT_EQ(items.size(), ItemReader::kBufferSize - 1);
     EXPECT_EQ(items.back(), (std::pair<std::string, long>{"123", 1}));
@@ -153,7 +153,7 @@ TEST(ItemReader, AnItemTooLongOnlyAcrossTwoFillsIsStillRefused) {
     std::string text(ItemReader::kBufferSize - 21, ',');
     text += "\n" + std::string(40, '8') + "\n";
     TestFolder folder;
-    ItemReader reader = ItemReader::OpenFile(folder.write("split.txt", text));
+    ItemReader reader = ItemReader::OpenFile(folder.Write("split.txt", text));
     for (std::size_t i = 0; i < ItemReader::kBufferSize - 20; ++i) reader.Next();
     try {
         reader.Next();
@@ -176,7 +176,7 @@ TEST(ItemReader, FileAndMemoryReadTheSameItemsFromAnyText) {
         text += (itemChar && run >= 6) ? '\n' : ch;
     }
     TestFolder folder;
-    ItemReader fromFile = ItemReader::OpenFile(folder.write("random.txt", text));
+    ItemReader fromFile = ItemReader::OpenFile(folder.Write("random.txt", text));
     ItemReader fromMemory = ItemReader::OverText(text);
     const Items fileItems = ReadAll(fromFile);
     EXPECT_GT(fileItems.size(), 10'000u);
@@ -207,7 +207,7 @@ TEST(ItemReader, AMovedReaderGoesOnWhereItStopped) {
     std::string text;
     for (int i = 0; i < 40'000; ++i) text += std::to_string(i % 256) + "\r\n";  // more than one fill
     TestFolder folder;
-    ItemReader first = ItemReader::OpenFile(folder.write("moved.txt", text));
+    ItemReader first = ItemReader::OpenFile(folder.Write("moved.txt", text));
     first.Next();
     ItemReader second(std::move(first));
     for (int i = 1; i < 40'000; ++i) {
@@ -220,12 +220,12 @@ TEST(ItemReader, AMovedReaderGoesOnWhereItStopped) {
 
 TEST(ItemReader, OpeningFailuresAreTyped) {
     TestFolder folder;
-    folder.write("plain.txt", "1\r\n");
-    std::filesystem::create_directory(folder.path("sub"));
+    folder.Write("plain.txt", "1\r\n");
+    std::filesystem::create_directory(folder.Path("sub"));
     const std::vector<std::pair<std::string, ErrorNumber>> cases = {
-        {folder.path("missing.txt"), ErrorNumber::FileNotFound},
-        {folder.path("sub"), ErrorNumber::PathFileAccess},
-        {folder.path("plain.txt/inner.txt"), ErrorNumber::PathNotFound},
+        {folder.Path("missing.txt"), ErrorNumber::FileNotFound},
+        {folder.Path("sub"), ErrorNumber::PathFileAccess},
+        {folder.Path("plain.txt/inner.txt"), ErrorNumber::PathNotFound},
         {"", ErrorNumber::BadFileName},
     };
     for (const auto& [path, number] : cases) {
@@ -241,7 +241,7 @@ TEST(ItemReader, OpeningFailuresAreTyped) {
 TEST(ItemReader, AnUnreadableFileIsPermissionDenied) {
     if (test::RunningAsRoot()) GTEST_SKIP() << "root reads any file";
     TestFolder folder;
-    const std::string path = folder.write("locked.txt", "1\r\n");
+    const std::string path = folder.Write("locked.txt", "1\r\n");
     ASSERT_EQ(chmod(path.c_str(), 0), 0);
     EXPECT_THROW(ItemReader::OpenFile(path), PermissionDeniedError);
 }
@@ -254,9 +254,9 @@ std::size_t OpenDescriptors() {
 
 TEST(ItemReader, TheFileIsClosedOnEveryPath) {
     TestFolder folder;
-    const std::string good = folder.write("good.txt", "1\r\n2\r\n");
-    const std::string longItem = folder.write("long.txt", std::string(100, '1'));
-    std::filesystem::create_directory(folder.path("sub"));
+    const std::string good = folder.Write("good.txt", "1\r\n2\r\n");
+    const std::string longItem = folder.Write("long.txt", std::string(100, '1'));
+    std::filesystem::create_directory(folder.Path("sub"));
     const std::size_t before = OpenDescriptors();
     for (int round = 0; round < 3; ++round) {
         {
@@ -273,7 +273,7 @@ TEST(ItemReader, TheFileIsClosedOnEveryPath) {
         } catch (const TypeMismatchError&) {
         }
         try {
-            ItemReader::OpenFile(folder.path("sub"));
+            ItemReader::OpenFile(folder.Path("sub"));
         } catch (const PathFileAccessError&) {
         }
     }

@@ -35,26 +35,26 @@ public:
     TestFolder(const TestFolder&) = delete;
     TestFolder& operator=(const TestFolder&) = delete;
 
-    std::string root() const { return root_.string(); }
-    std::string path(std::string_view name) const { return (root_ / name).string(); }
+    std::string Root() const { return root_.string(); }
+    std::string Path(std::string_view name) const { return (root_ / name).string(); }
 
-    std::string write(std::string_view name, std::string_view content) const {
-        const std::string p = path(name);
+    std::string Write(std::string_view name, std::string_view content) const {
+        const std::string p = Path(name);
         std::ofstream out(p, std::ios::binary | std::ios::trunc);
         out.write(content.data(), static_cast<std::streamsize>(content.size()));
         if (!out) throw std::runtime_error("cannot write test file " + p);
         return p;
     }
 
-    static std::string read(const std::string& p) {
+    static std::string Read(const std::string& p) {
         std::ifstream in(p, std::ios::binary);
         if (!in) throw std::runtime_error("cannot read test file " + p);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
     // Names directly in the folder (temporary files of a failed write would show here).
-    std::set<std::string> entries() const { return entriesOf(root_); }
-    static std::set<std::string> entriesOf(const std::filesystem::path& folder) {
+    std::set<std::string> Entries() const { return EntriesOf(root_); }
+    static std::set<std::string> EntriesOf(const std::filesystem::path& folder) {
         std::set<std::string> names;
         for (const auto& e : std::filesystem::directory_iterator(folder))
             names.insert(e.path().filename().string());
