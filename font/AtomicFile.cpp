@@ -83,16 +83,31 @@ private:
     bool committed_ = false;
 };
 
+// An existing target must be writable by this user: the rename that replaces
+// it needs only the folder's permission, and would otherwise overwrite a file
+// the user may not write.
+void CheckReplaceable(const std::string& target, const struct stat& st) {
+    if (S_ISDIR(st.st_mode)) ThrowFileError(EISDIR, "write", target);
+    if (access(target.c_str(), W_OK) != 0) ThrowFileError(errno, "write", target);
+}
+
+// The new file keeps the old file's owner and group. Only root may give a
+// file away; an ordinary user's EPERM leaves the file theirs, as it was.
+void KeepOwner(int fd, const struct stat& st) {
+    [[maybe_unused]] const int result = fchown(fd, st.st_uid, st.st_gid);
+}
+
 }  // namespace
 
 void WriteFileAtomically(const std::string& path, std::string_view content) {
     if (path.empty()) throw BadFileNameError("Bad file name or number (the file name is empty)");
     const std::string target = ResolveTarget(path);
     struct stat st {};
-    if (stat(target.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-        ThrowFileError(EISDIR, "write", target);
+    const bool exists = stat(target.c_str(), &st) == 0;
+    if (exists) CheckReplaceable(target, st);
     TempFile temp(target);
     WriteAll(temp.Fd(), content, target);
+    if (exists) KeepOwner(temp.Fd(), st);
     if (fchmod(temp.Fd(), ModeFor(target)) != 0) ThrowFileError(errno, "write", target);
     if (fsync(temp.Fd()) != 0) ThrowFileError(errno, "write", target);
     temp.CloseOrThrow(target);

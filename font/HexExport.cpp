@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string_view>
 #include <system_error>
 
@@ -111,6 +112,18 @@ void PrintBlock(const FontState& state, std::int32_t base, int records, std::str
     }
 }
 
+// Where the last count characters of a UTF-8 name begin: continuation bytes
+// (10xxxxxx) belong to the character before them, so no character is split.
+std::optional<std::size_t> StartOfLastCharacters(const std::string& name, int count) {
+    std::size_t at = name.size();
+    for (int i = 0; i < count; ++i) {
+        if (at == 0) return std::nullopt;
+        --at;
+        while (at > 0 && (static_cast<unsigned char>(name[at]) & 0xC0) == 0x80) --at;
+    }
+    return at;
+}
+
 bool SameExistingFile(const std::string& a, const std::string& b) {
     std::error_code ec;
     const bool same = std::filesystem::equivalent(a, b, ec);
@@ -136,10 +149,11 @@ std::string HexChkSum(const Byte* inpb, int numbytes) {
 
 std::string HexOutputName(const std::string& fontFile) {
     const std::string quoted = "\"" + fontFile + "\"";
-    if (fontFile.size() < 3)
+    const std::optional<std::size_t> cut = StartOfLastCharacters(fontFile, 3);
+    if (!cut)
         throw BadFileNameError("Bad file name or number (" + quoted +
                                " is too short to make a HEX file name from)");
-    const std::size_t keep = fontFile.size() - 3;
+    const std::size_t keep = *cut;
     if (fontFile.find('/', keep) != std::string::npos)
         throw BadFileNameError("Bad file name or number (the HEX file for " + quoted +
                                " would not lie beside it)");

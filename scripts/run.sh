@@ -8,6 +8,7 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   exit 1
 fi
 bash scripts/setup.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLEDFONT_BUILD_TESTS=OFF -DLEDFONT_BUILD_BENCH=OFF >/dev/null
-cmake --build build --target ledfont-designer -j"$(nproc)"
-exec ./build/app/ledfont-designer
+# A folder of its own, so the test build keeps its tests and benchmarks.
+cmake -S . -B build-run -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLEDFONT_BUILD_GUI=ON -DLEDFONT_BUILD_TESTS=OFF -DLEDFONT_BUILD_BENCH=OFF >/dev/null
+cmake --build build-run --target ledfont-designer -j"$(nproc)"
+exec ./build-run/app/ledfont-designer

@@ -16,8 +16,8 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-sudo_cmd=()
-[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+as_root=(env DEBIAN_FRONTEND=noninteractive)
+[ "$(id -u)" -eq 0 ] || as_root=(sudo env DEBIAN_FRONTEND=noninteractive)
 echo "Installing: ${missing[*]}"
-"${sudo_cmd[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null

@@ -11,6 +11,7 @@
 #include "Error.h"
 #include "FileSizeLimit.h"
 #include "TestFolder.h"
+#include "Unprivileged.h"
 
 namespace ledfont {
 namespace {
@@ -138,15 +139,54 @@ TEST(WriteFileAtomically, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
     EXPECT_EQ(folder.Entries(), (std::set<std::string>{"font.txt"}));
 }
 
+// 0 when writing path as an ordinary user is refused as permission denied.
+int RefusedAsPermissionDenied(const std::string& path) {
+    try {
+        WriteFileAtomically(path, "new");
+        return 1;
+    } catch (const PermissionDeniedError&) {
+        return 0;
+    } catch (...) {
+        return 2;
+    }
+}
+
 TEST(WriteFileAtomically, AReadOnlyFolderIsPermissionDeniedAndKeepsTheOldFile) {
-    if (test::RunningAsRoot()) GTEST_SKIP() << "root writes into any folder";
     TestFolder folder;
+    folder.OpenToEveryone();
     std::filesystem::create_directory(folder.Path("ro"));
     const std::string path = folder.Write("ro/font.txt", "old");
+    ASSERT_EQ(chmod(path.c_str(), 0666), 0);
     ASSERT_EQ(chmod(folder.Path("ro").c_str(), 0555), 0);
-    EXPECT_THROW(WriteFileAtomically(path, "new"), PermissionDeniedError);
+    EXPECT_EQ(test::RunUnprivileged([&] { return RefusedAsPermissionDenied(path); }), 0);
     EXPECT_EQ(TestFolder::Read(path), "old");
     EXPECT_EQ(TestFolder::EntriesOf(folder.Path("ro")), (std::set<std::string>{"font.txt"}));
+}
+
+// The rename that replaces a file needs only the folder's permission: a file
+// the user may not write must still be refused, not quietly replaced.
+TEST(WriteFileAtomically, AFileTheUserMayNotWriteIsRefusedAndKept) {
+    TestFolder folder;
+    folder.OpenToEveryone();
+    const std::string path = folder.Write("locked.txt", "old");
+    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+    EXPECT_EQ(test::RunUnprivileged([&] { return RefusedAsPermissionDenied(path); }), 0);
+    EXPECT_EQ(TestFolder::Read(path), "old");
+    EXPECT_EQ(PermissionsOf(path), 0444u);
+    EXPECT_EQ(folder.Entries(), (std::set<std::string>{"locked.txt"}));
+}
+
+TEST(WriteFileAtomically, TheReplacedFileKeepsItsOwnerAndGroup) {
+    if (!test::RunningAsRoot()) GTEST_SKIP() << "only root may give a file to another user";
+    TestFolder folder;
+    const std::string path = folder.Write("font.txt", "old");
+    ASSERT_EQ(chown(path.c_str(), 65534, 65534), 0);
+    WriteFileAtomically(path, "new");
+    struct stat st {};
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, 65534u);
+    EXPECT_EQ(TestFolder::Read(path), "new");
 }
 
 }  // namespace

@@ -428,7 +428,11 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"/fonts/jukta.font", "/fonts/jukta.fhex"},
                       NameCase{"/fonts/a.jk", "/fonts/ahex"}, NameCase{"/fonts/abc", "/fonts/hex"},
                       NameCase{"/fonts/font.HEX", "/fonts/font.hex"}, NameCase{"abc", "hex"},
-                      NameCase{"hindi.txt", "hindi.hex"}));
+                      NameCase{"hindi.txt", "hindi.hex"},
+                      // Characters, not bytes: "é" is two bytes and "क" three in UTF-8.
+                      NameCase{"/f/a\xC3\xA9\xC3\xA9", "/f/hex"},
+                      NameCase{"/f/x.\xC3\xA9\xC3\xA9", "/f/xhex"},
+                      NameCase{"/f/\xE0\xA4\x95\xE0\xA4\x96\xE0\xA4\x97\xE0\xA4\x98", "/f/\xE0\xA4\x95hex"}));
 
 class HexOutputNameRefusalTest : public ::testing::TestWithParam<const char*> {};
 
@@ -437,7 +441,7 @@ TEST_P(HexOutputNameRefusalTest, RefusesNameThatCannotGiveASafeHexFile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, HexOutputNameRefusalTest,
-                         ::testing::Values("", "a", "ab", "hex", "/fonts/font.hex", "/fonts/fonthex",
+                         ::testing::Values("", "a", "ab", "\xC3\xA9\xC3\xA9", "hex", "/fonts/font.hex", "/fonts/fonthex",
                                            "/fonts/ab", "/fonts/a/", "/fonts/"));
 
 TEST(HexOutputNameTest, RefusalNamesTheFontFile) {

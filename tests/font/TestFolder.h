@@ -36,6 +36,10 @@ public:
     TestFolder& operator=(const TestFolder&) = delete;
 
     std::string Root() const { return root_.string(); }
+    // Lets another user (an unprivileged test process) into the folder.
+    void OpenToEveryone() const {
+        std::filesystem::permissions(root_, std::filesystem::perms::all);
+    }
     std::string Path(std::string_view name) const { return (root_ / name).string(); }
 
     std::string Write(std::string_view name, std::string_view content) const {
