@@ -2,6 +2,7 @@
 // Each reports its own failure in an error box and leaves the font table and
 // the window ready for the next command.
 #include <QGroupBox>
+#include <exception>
 
 #include "CommandButton.h"
 #include "FileListBox.h"
@@ -50,16 +51,16 @@ void FrmFont::LoadChosenFont() {
 // glyph 0 and takes what it shows as unedited, so stepping away cannot store a
 // half-drawn canvas, and the new font can be saved.
 void FrmFont::ShowFirstGlyph() {
+    std::exception_ptr failure;
     try {
         transfer_.LoadCharacter(0);
     } catch (...) {
-        font_.CurChar = 0;
+        failure = std::current_exception();
         transfer_.RememberShownGlyph();
-        cmdSave->setEnabled(true);
-        throw;
     }
     font_.CurChar = 0;
     cmdSave->setEnabled(true);
+    if (failure) std::rethrow_exception(failure);
 }
 
 // Save writes the table as it stands; the glyph on the canvas reaches it only

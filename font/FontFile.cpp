@@ -6,6 +6,7 @@
 
 #include "AtomicFile.h"
 #include "Error.h"
+#include "MessageText.h"
 #include "TextToByte.h"
 
 namespace ledfont {
@@ -17,17 +18,9 @@ using ItemBytes = std::array<Byte, kMostItems>;
 
 const char* ModeName(FontMode mode) { return mode == FontMode::Jukta ? "Jukta" : "Hindi"; }
 
-// An item as an error description shows it: printable ASCII as is, any other
-// byte (NUL, broken UTF-8...) as '?'.
-std::string Shown(std::string_view text) {
-    std::string out = "\"";
-    for (char ch : text) out += (ch >= 0x20 && ch < 0x7F) ? ch : '?';
-    return out + "\"";
-}
-
 // The conversion's refusal retold with the line the item stands on.
 std::string Where(ItemReader::Item item) {
-    return "line " + std::to_string(item.line) + " holds " + Shown(item.text);
+    return "line " + std::to_string(item.line) + " holds " + QuotedForMessage(item.text);
 }
 
 std::exception_ptr TooBig(ItemReader::Item item) {

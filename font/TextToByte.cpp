@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "MessageText.h"
+
 namespace ledfont {
 namespace {
 
@@ -14,20 +16,12 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
-// Shown in messages: printable ASCII as is, everything else as '?', and short.
-std::string Quoted(std::string_view text) {
-    std::string out = "\"";
-    for (char ch : text.substr(0, 20)) out += (ch >= 0x20 && ch < 0x7F) ? ch : '?';
-    if (text.size() > 20) out += "...";
-    return out + "\"";
-}
-
 [[noreturn]] void Mismatch(std::string_view text) {
-    throw TypeMismatchError("Type mismatch: " + Quoted(text) + " is not a number");
+    throw TypeMismatchError("Type mismatch: " + QuotedForMessage(text) + " is not a number");
 }
 
 [[noreturn]] void TooBig(std::string_view text) {
-    throw OverflowError("Overflow: " + Quoted(text) + " is outside 0 to 255");
+    throw OverflowError("Overflow: " + QuotedForMessage(text) + " is outside 0 to 255");
 }
 
 int DigitValue(char ch, int base) {
