@@ -1,12 +1,14 @@
-// How long the Make HEX File command spends building the HEX text in memory.
+// How long the Make HEX File command spends building the HEX text in memory,
+// and verify reading it back.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 #include <memory>
 
 #include "FontState.h"
-#include "PatternedFont.h"
 #include "HexExport.h"
+#include "HexVerify.h"
+#include "PatternedFont.h"
 
 namespace {
 
@@ -31,6 +33,18 @@ void BM_HexChkSumOfRecord(benchmark::State& s) {
     for (auto _ : s) benchmark::DoNotOptimize(ledfont::HexChkSum(rec, 19));
 }
 BENCHMARK(BM_HexChkSumOfRecord);
+
+// Reading a whole Hindi image back and comparing it with its font (verify).
+void BM_VerifyHexImageHindi(benchmark::State& s) {
+    auto font = PatternedFont(false);
+    const std::string text = ledfont::HexImageText(*font);
+    for (auto _ : s) {
+        auto problem = ledfont::VerifyHexImage(text, *font, ledfont::FontMode::Hindi);
+        if (problem) s.SkipWithError(problem->text.c_str());
+        benchmark::DoNotOptimize(problem);
+    }
+}
+BENCHMARK(BM_VerifyHexImageHindi);
 
 }  // namespace
 

@@ -1,8 +1,8 @@
 #include "GlyphTransfer.h"
 
-#include <cstdio>
-
+#include "GlyphCode.h"
 #include "GlyphRecord.h"
+#include "HexExport.h"
 #include "TextToByte.h"
 
 namespace ledfont {
@@ -12,15 +12,8 @@ constexpr int kFirstColumnItem = 3;  // cmbCols item i is i + 3
 constexpr int kLastColumnItem = 13;
 constexpr int kFirstCentreItem = 1;  // cmbCentre item i is i + 1
 
-std::string Hex(int value, int minDigits) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%0*X", minDigits, static_cast<unsigned>(value));
-    return buf;
-}
-
 std::string LocCaption(std::int16_t index, bool isJukta) {
-    // A Hindi glyph shows its code point 0x0900 + index, a Jukta glyph its index.
-    return "Code: " + (isJukta ? Hex(index, 2) : Hex(0x0900 + index, 4));
+    return "Code: " + GlyphCodeText(ModeOf(isJukta), index);
 }
 
 int SelectedClass(const GlyphControls& controls) {
@@ -69,7 +62,7 @@ void GlyphTransfer::ShowColumnCount(int n) {
 }
 
 void GlyphTransfer::ShowCodes(std::int16_t index) {
-    for (int slot = 0; slot < 2; ++slot) controls_.SetJuktaText(slot, Hex(font_.JuktaCodes(index, slot), 2));
+    for (int slot = 0; slot < 2; ++slot) controls_.SetJuktaText(slot, HexCh(font_.JuktaCodes(index, slot)));
 }
 
 GlyphTransfer::EditorGlyph GlyphTransfer::ReadEditor(std::int16_t index, const ByteArray<51>& map) const {

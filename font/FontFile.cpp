@@ -36,11 +36,12 @@ std::exception_ptr NotANumber(ItemReader::Item item) {
 // before a bad one is reported, so a file that is too short reports its end
 // first, whatever it holds. (An item too long to be a byte is the exception:
 // the reader refuses it at once rather than read on through it.)
-void ReadItems(ItemReader& reader, int count, FontMode mode, ItemBytes& bytes) {
+void ReadItems(ItemReader& reader, int count, FontMode mode, ItemBytes& bytes, ItemLines* lines) {
     std::exception_ptr firstBad;
     try {
         for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {
             const ItemReader::Item item = reader.Next();
+            if (lines) lines->push_back(item.line);
             if (firstBad) continue;
             try {
                 bytes[i] = TextToByte(item.text);
@@ -77,9 +78,10 @@ void AppendLine(std::string& out, Byte value) {
 
 }  // namespace
 
-void LoadFontItems(FontState& state, FontMode mode, ItemReader& reader) {
+void LoadFontItems(FontState& state, FontMode mode, ItemReader& reader, ItemLines* lines) {
     ItemBytes bytes{};
-    ReadItems(reader, FileItemCount(mode), mode, bytes);
+    if (lines) lines->clear();
+    ReadItems(reader, FileItemCount(mode), mode, bytes, lines);
     // Every item is good: only now does the table change.
     StoreRecords(state.FontBytes, bytes, GlyphCount(mode));
     if (mode == FontMode::Jukta) StoreCodePairs(state.JuktaCodes, bytes);

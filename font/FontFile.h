@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "FontMode.h"
 #include "FontState.h"
@@ -38,7 +39,10 @@ std::string FontText(const FontState& state);
 // Loads a font of the given mode from text in memory; throws as LoadFont.
 void LoadFontText(FontState& state, FontMode mode, std::string_view text);
 
-// The common road of every load: the first FileItemCount(mode) items of reader.
-void LoadFontItems(FontState& state, FontMode mode, ItemReader& reader);
+// The line each item of a font file stood on, item i at [i].
+using ItemLines = std::vector<long>;
+// The common road of every load: the first FileItemCount(mode) items of
+// reader. When lines is given, it receives the line of every item read.
+void LoadFontItems(FontState& state, FontMode mode, ItemReader& reader, ItemLines* lines = nullptr);
 
 }  // namespace ledfont

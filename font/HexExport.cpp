@@ -2,20 +2,19 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <string_view>
-#include <system_error>
 
 #include "AtomicFile.h"
 #include "Error.h"
+#include "OutputGuard.h"
 
 namespace ledfont {
 namespace {
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
 constexpr int kRecordDataBytes = 16;
-constexpr int kChecksumBlockBytes = 19;  // RecBuf 0..15 data, 16 count, 17..18 address
+constexpr int kChecksumBlockBytes = 19;         // RecBuf 0..15 data, 16 count, 17..18 address
 constexpr std::size_t kMaxChecksumBytes = 128;  // 128 * 255 still fits the 16-bit sum
 constexpr std::string_view kEndRecord = ":00000001FF";
 constexpr std::string_view kLineEnd = "\r\n";
@@ -23,9 +22,9 @@ constexpr std::string_view kLineEnd = "\r\n";
 // kept for up to eight digits so no address can write past the buffer.
 constexpr std::size_t kMaxDataLineChars = 43 + 4 + kLineEnd.size();
 
-constexpr int kHindiRecords = 128 * kRecordBytes / kRecordDataBytes;  // 272
+constexpr int kHindiRecords = 128 * kRecordBytes / kRecordDataBytes;      // 272
 constexpr int kJuktaGlyphRecords = 64 * kRecordBytes / kRecordDataBytes;  // 136
-constexpr int kJuktaCodeRecords = 64 * 2 / kRecordDataBytes;  // 8
+constexpr int kJuktaCodeRecords = 64 * 2 / kRecordDataBytes;              // 8
 
 // Room for the whole text of an export of this many data records.
 constexpr std::size_t TextChars(int records) {
@@ -124,21 +123,11 @@ std::optional<std::size_t> StartOfLastCharacters(const std::string& name, int co
     return at;
 }
 
-bool SameExistingFile(const std::string& a, const std::string& b) {
-    std::error_code ec;
-    const bool same = std::filesystem::equivalent(a, b, ec);
-    return !ec && same;
-}
-
 }  // namespace
 
-std::string HexCh(Byte inpb) {
-    return {kHexDigits[inpb >> 4], kHexDigits[inpb & 0x0F]};
-}
+std::string HexCh(Byte inpb) { return {kHexDigits[inpb >> 4], kHexDigits[inpb & 0x0F]}; }
 
-std::string HexChkSum(std::span<const Byte> inpb) {
-    return HexCh(Checksum(inpb));
-}
+std::string HexChkSum(std::span<const Byte> inpb) { return HexCh(Checksum(inpb)); }
 
 std::string HexChkSum(const Byte* inpb, int numbytes) {
     if (numbytes < 0 || (inpb == nullptr && numbytes > 0))
@@ -158,9 +147,7 @@ std::string HexOutputName(const std::string& fontFile) {
         throw BadFileNameError("Bad file name or number (the HEX file for " + quoted +
                                " would not lie beside it)");
     std::string name = fontFile.substr(0, keep) + "hex";
-    if (name == fontFile || SameExistingFile(name, fontFile))
-        throw BadFileNameError("Bad file name or number (the HEX file for " + quoted +
-                               " would overwrite the font file itself)");
+    RefuseOverwritingFont(name, fontFile);
     return name;
 }
 
@@ -183,10 +170,14 @@ std::string HexImageText(FontState& state) {
     return out;
 }
 
+void WriteHexFile(FontState& state, const std::string& name) {
+    RefuseOverwritingFont(name, state.FontFile);
+    WriteFileAtomically(name, HexImageText(state));
+}
+
 void MakeHexFile(FontState& state) {
     if (state.FontFile.empty()) return;
-    const std::string name = HexOutputName(state.FontFile);
-    WriteFileAtomically(name, HexImageText(state));
+    WriteHexFile(state, HexOutputName(state.FontFile));
 }
 
 }  // namespace ledfont

@@ -4,14 +4,10 @@
 #include <string>
 
 #include "ByteTable.h"
+#include "ControllerMap.h"
 #include "FontState.h"
 
 namespace ledfont {
-
-// Controller addresses of the three blocks a HEX export writes.
-inline constexpr int kHindiGlyphBase = 0x9000;
-inline constexpr int kJuktaGlyphBase = 0xA100;
-inline constexpr int kJuktaCodeBase = 0xAA00;
 
 // One byte as two upper-case hexadecimal digits ("00", "0A", "FF").
 std::string HexCh(Byte inpb);
@@ -38,10 +34,12 @@ std::string HexOutputName(const std::string& fontFile);
 // or from 0xA100 and 0xAA00 (Jukta), then ":00000001FF", each line ended by CR LF.
 std::string HexImageText(FontState& state);
 
+// Replaces the file name with HexImageText, all or nothing. Throws
+// BadFileNameError when name is the font file (FontFile) itself, and the typed
+// file errors of WriteFileAtomically; a failure leaves no partly written file.
+void WriteHexFile(FontState& state, const std::string& name);
 // The Make HEX File command: does nothing when no font file is selected, else
-// replaces HexOutputName(FontFile) with HexImageText, all or nothing. Throws
-// BadFileNameError for a refused name and the typed file errors of
-// WriteFileAtomically; a failure leaves no partly written file.
+// WriteHexFile to HexOutputName(FontFile). Throws as both.
 void MakeHexFile(FontState& state);
 
 }  // namespace ledfont

@@ -1,0 +1,126 @@
+// The whole `ledfont hex` process on a Hindi font against srec_cat turning the
+// same 4352 bytes, as a binary file at offset 0x9000, into Intel HEX. Both run
+// as a build script runs them: a new process each time, files on the same disk.
+// After the run the ratio of the two is printed.
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "FontFile.h"
+#include "PatternedFont.h"
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A folder holding the font as text and as the raw bytes srec_cat reads.
+struct Inputs {
+    Inputs() {
+        std::string pattern = (fs::temp_directory_path() / "ledfont-bench-XXXXXX").string();
+        folder = ::mkdtemp(pattern.data()) ? pattern : "";
+        auto font = ledfont::bench::PatternedFont(false);
+        std::ofstream(folder / "font.txt", std::ios::binary) << ledfont::FontText(*font);
+        std::ofstream bin(folder / "font.bin", std::ios::binary);
+        for (int c = 0; c < 128; ++c)
+            for (int k = 0; k < 34; ++k) bin.put(static_cast<char>(font->FontBytes(c, k)));
+    }
+    ~Inputs() {
+        std::error_code ec;
+        fs::remove_all(folder, ec);
+    }
+    fs::path folder;
+};
+
+const Inputs& SharedInputs() {
+    static const Inputs inputs;
+    return inputs;
+}
+
+// Runs argv in folder with its output thrown away; the exit status.
+int RunQuietly(const std::vector<std::string>& argv, const fs::path& folder) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    std::vector<char*> args;
+    for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, args[0], &actions, nullptr, args.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) return -1;
+    int status = 0;
+    if (waitpid(pid, &status, 0) < 0) return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+void RunProcessBenchmark(benchmark::State& s, const std::vector<std::string>& argv) {
+    const fs::path& folder = SharedInputs().folder;
+    if (!fs::exists(argv[0])) {
+        s.SkipWithError((argv[0] + " is not installed").c_str());
+        return;
+    }
+    for (auto _ : s)
+        if (RunQuietly(argv, folder) != 0) {
+            s.SkipWithError((argv[0] + " failed").c_str());
+            return;
+        }
+}
+
+void BM_LedfontHexProcess(benchmark::State& s) {
+    RunProcessBenchmark(s, {LEDFONT_COMPANION, "hex", "font.txt", "--hindi"});
+}
+BENCHMARK(BM_LedfontHexProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_SrecCatProcess(benchmark::State& s) {
+    RunProcessBenchmark(s,
+                        {SREC_CAT, "font.bin", "-binary", "-offset", "0x9000", "-o", "srec.hex", "-intel"});
+}
+BENCHMARK(BM_SrecCatProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Keeps each benchmark's time per process (the median when runs are
+// repeated) so the ratio can be told at the end.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.error_occurred || run.iterations == 0) continue;
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.run_type == Run::RT_Iteration || median)
+                seconds_[run.run_name.function_name] = run.GetAdjustedRealTime();
+        }
+    }
+    void PrintRatio() const {
+        const auto ours = seconds_.find("BM_LedfontHexProcess");
+        const auto theirs = seconds_.find("BM_SrecCatProcess");
+        if (ours == seconds_.end() || theirs == seconds_.end() || theirs->second <= 0) return;
+        std::cout << "ledfont hex / srec_cat = " << ours->second / theirs->second << '\n';
+    }
+
+private:
+    std::map<std::string, double> seconds_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintRatio();
+    benchmark::Shutdown();
+    return 0;
+}

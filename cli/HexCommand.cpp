@@ -1,0 +1,43 @@
+#include "Command.h"
+#include "FontFiles.h"
+#include "HexExport.h"
+
+namespace ledfont::cli {
+namespace {
+
+int RunHex(const Arguments& args, Streams& streams) {
+    const std::string& fontPath = args.operands[0];
+    FontState font = LoadFontFile(fontPath, args.mode);
+    if (!args.output) {
+        // Exactly the window's Make HEX File for this font file.
+        MakeHexFile(font);
+        streams.out << HexOutputName(fontPath) << '\n';
+    } else if (*args.output == "-") {
+        WriteOutput("-", fontPath, HexImageText(font), streams.out);
+    } else {
+        OnFile(*args.output, [&] { WriteHexFile(font, *args.output); });
+        streams.out << *args.output << '\n';
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+const Command& HexCommand() {
+    static const Command command{
+        "hex",
+        "hex FONT --hindi|--jukta [-o OUT]",
+        "write the Intel HEX image of a font, as Make HEX File does",
+        "Loads FONT as a Hindi or a Jukta font and writes its Intel HEX image, the\n"
+        "same file the editor's Make HEX File writes: beside FONT, with the last\n"
+        "three characters of its name replaced by \"hex\" (font.txt -> font.hex),\n"
+        "or to OUT. \"-o -\" writes to standard output. The file is replaced only\n"
+        "once the new one is complete; the font file itself is never overwritten.\n"
+        "Prints the name of the file written.\n",
+        {{"FONT"}, true, false},
+        RunHex,
+    };
+    return command;
+}
+
+}  // namespace ledfont::cli

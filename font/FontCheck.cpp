@@ -1,0 +1,112 @@
+#include "FontCheck.h"
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+#include "GlyphCode.h"
+#include "GlyphRecord.h"
+#include "HexExport.h"
+
+namespace ledfont {
+namespace {
+
+constexpr int kFewestColumns = 3;  // the column-count list offers 3..16
+constexpr int kMostColumns = 16;
+constexpr int kFirstCentre = 1;  // the centre list offers 1..15
+constexpr int kLastCentre = 15;
+constexpr int kLastClass = 2;  // Consonant, Vowel, Ikaar
+constexpr int kCodePairsItem = GlyphCount(FontMode::Jukta) * kRecordBytes;
+
+// Finds the problems of one font, in file order.
+class FontChecker {
+public:
+    FontChecker(const FontState& font, FontMode mode, const ItemLines& lines)
+        : records_(font.FontBytes), codes_(font.JuktaCodes), mode_(mode), lines_(lines) {}
+
+    std::vector<FontFinding> Run() {
+        for (int c = 0; c < GlyphCount(mode_); ++c) CheckRecord(c);
+        if (mode_ == FontMode::Jukta)
+            for (int c = 0; c < GlyphCount(mode_); ++c) CheckCodePair(c);
+        return std::move(findings_);
+    }
+
+private:
+    void CheckRecord(int c) {
+        const GlyphRecord record(records_, c);
+        const int n = record.ColumnCount();
+        const bool countShown = n >= kFewestColumns && n <= kMostColumns;
+        if (!countShown) Add(c, c * kRecordBytes, "column count " + std::to_string(n) + " is outside 3..16");
+        if (record.Class() > kLastClass)
+            Add(c, c * kRecordBytes + 1, "class " + std::to_string(record.Class()) + " is outside 0..2");
+        CheckCentre(c, record.CentreColumn(), n, countShown);
+        CheckCellsRightOf(c, record, n);
+    }
+
+    void CheckCentre(int c, int centre, int n, bool countShown) {
+        const int item = c * kRecordBytes + 1;
+        if (centre < kFirstCentre || centre > kLastCentre)
+            Add(c, item, "centre column " + std::to_string(centre) + " is outside 1..15");
+        else if (countShown && centre > n)
+            Add(c, item,
+                "centre column " + std::to_string(centre) + " is right of the column count " +
+                    std::to_string(n));
+    }
+
+    void CheckCellsRightOf(int c, const GlyphRecord& record, int n) {
+        std::string columns;
+        int firstItem = -1;
+        for (int x = std::max(n, 0); x < kMostColumns; ++x) {
+            const int y = FirstLitRow(record, x);
+            if (y < 0) continue;
+            if (firstItem < 0) firstItem = c * kRecordBytes + 2 + 2 * x + y / 8;
+            columns += (columns.empty() ? "" : ", ") + std::to_string(x + 1);
+        }
+        if (firstItem >= 0)
+            Add(c, firstItem,
+                "lit cells right of the column count " + std::to_string(n) + ", in column" +
+                    (columns.find(',') == std::string::npos ? " " : "s ") + columns);
+    }
+
+    static int FirstLitRow(const GlyphRecord& record, int x) {
+        for (int y = 0; y < 16; ++y)
+            if (record.IsLit(x, y)) return y;
+        return -1;
+    }
+
+    void CheckCodePair(int c) {
+        const std::pair<Byte, Byte> pair{codes_(c, 0), codes_(c, 1)};
+        const int item = kCodePairsItem + 2 * c;
+        const std::string shown = HexCh(pair.first) + " " + HexCh(pair.second);
+        if (pair.first == 0 && pair.second == 0) {
+            Add(c, item, "code pair 00 00 is empty");
+            return;
+        }
+        const auto [earlier, isNew] = pairOwners_.try_emplace(pair, c);
+        if (!isNew)
+            Add(c, item,
+                "code pair " + shown + " is also the code pair of glyph " + std::to_string(earlier->second) +
+                    " (" + GlyphCodeText(mode_, earlier->second) + ")");
+    }
+
+    void Add(int c, int item, const std::string& problem) {
+        findings_.push_back(
+            {c, lines_.at(static_cast<std::size_t>(item)),
+             "glyph " + std::to_string(c) + " (" + GlyphCodeText(mode_, c) + "): " + problem});
+    }
+
+    FontTable records_;  // a copy: GlyphRecord reads through a mutable table
+    const CodeTable& codes_;
+    FontMode mode_;
+    const ItemLines& lines_;
+    std::map<std::pair<Byte, Byte>, int> pairOwners_;
+    std::vector<FontFinding> findings_;
+};
+
+}  // namespace
+
+std::vector<FontFinding> CheckFont(const FontState& font, FontMode mode, const ItemLines& lines) {
+    return FontChecker(font, mode, lines).Run();
+}
+
+}  // namespace ledfont

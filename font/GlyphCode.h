@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+#include "FontMode.h"
+
+namespace ledfont {
+
+// The code a glyph stands for, as the editor labels it: a Hindi glyph its code
+// point 0x0900 + index in four upper-case digits ("0905"), a Jukta glyph its
+// index in two ("3F").
+std::string GlyphCodeText(FontMode mode, int index);
+
+}  // namespace ledfont

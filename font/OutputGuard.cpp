@@ -1,0 +1,25 @@
+#include "OutputGuard.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "Error.h"
+
+namespace ledfont {
+namespace {
+
+bool SameExistingFile(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    const bool same = std::filesystem::equivalent(a, b, ec);
+    return !ec && same;
+}
+
+}  // namespace
+
+void RefuseOverwritingFont(const std::string& output, const std::string& fontFile) {
+    if (output == fontFile || SameExistingFile(output, fontFile))
+        throw BadFileNameError("Bad file name or number (\"" + output +
+                               "\" would overwrite the font file itself)");
+}
+
+}  // namespace ledfont

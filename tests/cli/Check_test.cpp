@@ -1,0 +1,151 @@
+// ledfont check: what the editor cannot show, with glyph, code and line.
+#include "CompanionTest.h"
+
+namespace ledfont::test {
+namespace {
+
+// Line of byte k of glyph c in a file of one byte per line.
+int LineOf(int c, int k) { return 34 * c + k + 1; }
+// Line of code byte j of conjunct c in a Jukta file.
+int CodeLineOf(int c, int j) { return 64 * 34 + 2 * c + j + 1; }
+
+std::string Finding(int line, const std::string& text) {
+    return "font.txt:" + std::to_string(line) + ": " + text + "\n";
+}
+
+// "glyph 5 (0905)" in a Hindi font, "glyph 5 (05)" in a Jukta font.
+std::string Glyph(const FontModel& font, int c) {
+    return "glyph " + std::to_string(c) + " (" + (font.Jukta() ? "" : "09") + Hex2(c) + ")";
+}
+
+void Darken(FontModel& font, int c) {
+    for (int x = 0; x < 16; ++x)
+        for (int y = 0; y < 16; ++y) font.SetLit(c, x, y, false);
+}
+
+// One kind of problem: the change to a clean font and what check must print.
+struct Problem {
+    const char* name;
+    bool jukta;
+    std::string (*make)(FontModel& font);  // changes font, returns the expected output
+};
+
+std::string ColumnCountTooHigh(FontModel& font) {
+    font.At(5, 0) = 17;
+    return Finding(LineOf(5, 0), Glyph(font, 5) + ": column count 17 is outside 3..16");
+}
+std::string ColumnCountTooLow(FontModel& font) {
+    font.At(6, 0) = 2;
+    Darken(font, 6);
+    font.SetLit(6, 1, 1, true);
+    return Finding(LineOf(6, 0), Glyph(font, 6) + ": column count 2 is outside 3..16");
+}
+std::string ClassOutside(FontModel& font) {
+    font.At(9, 1) = 3 * 16 + font.At(9, 1) % 16;
+    return Finding(LineOf(9, 1), Glyph(font, 9) + ": class 3 is outside 0..2");
+}
+std::string CentreZero(FontModel& font) {
+    font.At(10, 1) = font.At(10, 1) / 16 * 16;
+    return Finding(LineOf(10, 1), Glyph(font, 10) + ": centre column 0 is outside 1..15");
+}
+std::string CentreRightOfCount(FontModel& font) {
+    const int n = font.At(14, 0);
+    EXPECT_LT(n, 15);
+    font.At(14, 1) = font.At(14, 1) / 16 * 16 + n + 1;
+    return Finding(LineOf(14, 1), Glyph(font, 14) + ": centre column " + std::to_string(n + 1) +
+                                      " is right of the column count " + std::to_string(n));
+}
+std::string LitRightOfCount(FontModel& font) {
+    const int n = font.At(2, 0);
+    EXPECT_LT(n, 15);
+    font.SetLit(2, 15, 0, true);
+    font.SetLit(2, n, 9, true);  // rows 9..16 of column n + 1: the second byte of that column
+    return Finding(LineOf(2, 2 + 2 * n + 1), Glyph(font, 2) + ": lit cells right of the column count " +
+                                                 std::to_string(n) + ", in columns " + std::to_string(n + 1) +
+                                                 ", 16");
+}
+std::string EmptyCodePair(FontModel& font) {
+    font.codes[6] = 0;
+    font.codes[7] = 0;
+    return Finding(CodeLineOf(3, 0), "glyph 3 (03): code pair 00 00 is empty");
+}
+std::string RepeatedCodePair(FontModel& font) {
+    font.codes[80] = font.codes[14];
+    font.codes[81] = font.codes[15];
+    return Finding(CodeLineOf(40, 0), "glyph 40 (28): code pair " + Hex2(font.codes[14]) + " " +
+                                          Hex2(font.codes[15]) + " is also the code pair of glyph 7 (07)");
+}
+
+class CheckFinds : public Companion, public testing::WithParamInterface<Problem> {};
+
+TEST_P(CheckFinds, EachProblemWithGlyphCodeAndLine) {
+    FontModel font = MakeCleanFont(GetParam().jukta, 1);
+    const std::string expected = GetParam().make(font);
+    Write("font.txt", FontText(font));
+    const ProcessResult r = Run({"check", "font.txt", GetParam().jukta ? "--jukta" : "--hindi"});
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_EQ(r.out, expected);
+    EXPECT_EQ(r.err, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, CheckFinds,
+                         testing::Values(Problem{"ColumnCountTooHigh", false, ColumnCountTooHigh},
+                                         Problem{"ColumnCountTooLow", false, ColumnCountTooLow},
+                                         Problem{"ClassOutside", false, ClassOutside},
+                                         Problem{"CentreZero", false, CentreZero},
+                                         Problem{"CentreRightOfCount", false, CentreRightOfCount},
+                                         Problem{"LitRightOfCount", false, LitRightOfCount},
+                                         Problem{"JuktaRecord", true, ClassOutside},
+                                         Problem{"EmptyCodePair", true, EmptyCodePair},
+                                         Problem{"RepeatedCodePair", true, RepeatedCodePair}),
+                         [](const testing::TestParamInfo<Problem>& p) { return std::string(p.param.name); });
+
+using CheckCommand = Companion;
+
+TEST_F(CheckCommand, FindsNothingInACleanFont) {
+    for (const bool jukta : {false, true}) {
+        Write("font.txt", FontText(MakeCleanFont(jukta, 2)));
+        const ProcessResult r = Run({"check", "font.txt", jukta ? "--jukta" : "--hindi"});
+        EXPECT_EQ(r.status, 0) << r.out;
+        EXPECT_EQ(r.out, "ok\n");
+    }
+}
+
+TEST_F(CheckCommand, ListsEveryProblemInFileOrder) {
+    FontModel font = MakeCleanFont(true, 1);
+    // Made in another order than the file's: code pairs come after all records.
+    const std::string laterCode = RepeatedCodePair(font);
+    const std::string earlierCode = EmptyCodePair(font);
+    const std::string laterRecord = CentreZero(font);
+    const std::string earlierRecord = ColumnCountTooHigh(font);
+    Write("font.txt", FontText(font));
+    const ProcessResult r = Run({"check", "font.txt", "--jukta"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, earlierRecord + laterRecord + earlierCode + laterCode);
+}
+
+TEST_F(CheckCommand, LinesAreTheFilesLinesWhenItemsShareALine) {
+    // One glyph record to a line, its bytes parted by commas.
+    FontModel font = MakeCleanFont(false, 1);
+    ColumnCountTooHigh(font);
+    std::string text;
+    for (int c = 0; c < 128; ++c) {
+        for (int k = 0; k < 34; ++k) text += std::to_string(font.At(c, k)) + (k < 33 ? "," : "\r\n");
+    }
+    Write("font.txt", text);
+    const ProcessResult r = Run({"check", "font.txt", "--hindi"});
+    EXPECT_EQ(r.out, Finding(6, "glyph 5 (0905): column count 17 is outside 3..16"));
+}
+
+TEST_F(CheckCommand, AFontThatCannotLoadIsAFailureNamingFileAndLine) {
+    std::vector<std::string> lines = FontLines(MakeCleanFont(false, 1));
+    lines[99] = "300";
+    Write("font.txt", Join(lines));
+    const ProcessResult r = Run({"check", "font.txt", "--hindi"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("font.txt: Overflow: line 100"), std::string::npos) << r.err;
+}
+
+}  // namespace
+}  // namespace ledfont::test
