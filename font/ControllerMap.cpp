@@ -9,16 +9,6 @@ namespace {
 
 constexpr std::uint32_t kCodePairBytes = 2;
 
-std::string Hex4(std::uint32_t value) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%04X", value);
-    return buf;
-}
-
-std::string GlyphName(FontMode mode, int glyph) {
-    return "glyph " + std::to_string(glyph) + " (" + GlyphCodeText(mode, glyph) + ")";
-}
-
 // Byte k of a glyph record as an editor user knows it.
 std::string RecordByteName(int k) {
     if (k == 0) return "column count";
@@ -45,6 +35,12 @@ bool Holds(const MapBlock& block, std::uint32_t address) {
 
 }  // namespace
 
+std::string AddressText(std::uint32_t address) {
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%04X", address);
+    return buf;
+}
+
 std::span<const MapBlock> ControllerMap(FontMode mode) {
     constexpr auto kHindiGlyphBytes = static_cast<std::uint32_t>(GlyphCount(FontMode::Hindi) * kRecordBytes);
     constexpr auto kJuktaGlyphBytes = static_cast<std::uint32_t>(GlyphCount(FontMode::Jukta) * kRecordBytes);
@@ -60,7 +56,7 @@ std::string ControllerMapText(FontMode mode) {
     std::string text;
     for (const MapBlock& block : ControllerMap(mode)) {
         if (!text.empty()) text += " and ";
-        text += Hex4(block.base) + ".." + Hex4(block.End() - 1);
+        text += AddressText(block.base) + ".." + AddressText(block.End() - 1);
     }
     return text;
 }
@@ -74,8 +70,8 @@ std::optional<MappedByte> FontByteAt(const FontState& font, FontMode mode, std::
 
 std::string DescribeMappedByte(FontMode mode, const MappedByte& byte) {
     const std::string index = " byte " + std::to_string(byte.index);
-    if (byte.isCodePair) return "code pair of " + GlyphName(mode, byte.glyph) + index;
-    return GlyphName(mode, byte.glyph) + index + ", " + RecordByteName(byte.index);
+    if (byte.isCodePair) return "code pair of " + GlyphNameText(mode, byte.glyph) + index;
+    return GlyphNameText(mode, byte.glyph) + index + ", " + RecordByteName(byte.index);
 }
 
 }  // namespace ledfont

@@ -33,7 +33,7 @@ public:
 
 private:
     void CheckRecord(int c) {
-        const GlyphRecord record(records_, c);
+        const GlyphView record(records_, c);
         const int n = record.ColumnCount();
         const bool countShown = n >= kFewestColumns && n <= kMostColumns;
         if (!countShown) Add(c, c * kRecordBytes, "column count " + std::to_string(n) + " is outside 3..16");
@@ -53,7 +53,7 @@ private:
                     std::to_string(n));
     }
 
-    void CheckCellsRightOf(int c, const GlyphRecord& record, int n) {
+    void CheckCellsRightOf(int c, const GlyphView& record, int n) {
         std::string columns;
         int firstItem = -1;
         for (int x = std::max(n, 0); x < kMostColumns; ++x) {
@@ -68,7 +68,7 @@ private:
                     (columns.find(',') == std::string::npos ? " " : "s ") + columns);
     }
 
-    static int FirstLitRow(const GlyphRecord& record, int x) {
+    static int FirstLitRow(const GlyphView& record, int x) {
         for (int y = 0; y < 16; ++y)
             if (record.IsLit(x, y)) return y;
         return -1;
@@ -85,17 +85,15 @@ private:
         const auto [earlier, isNew] = pairOwners_.try_emplace(pair, c);
         if (!isNew)
             Add(c, item,
-                "code pair " + shown + " is also the code pair of glyph " + std::to_string(earlier->second) +
-                    " (" + GlyphCodeText(mode_, earlier->second) + ")");
+                "code pair " + shown + " is also the code pair of " + GlyphNameText(mode_, earlier->second));
     }
 
     void Add(int c, int item, const std::string& problem) {
         findings_.push_back(
-            {c, lines_.at(static_cast<std::size_t>(item)),
-             "glyph " + std::to_string(c) + " (" + GlyphCodeText(mode_, c) + "): " + problem});
+            {lines_.at(static_cast<std::size_t>(item)), GlyphNameText(mode_, c) + ": " + problem});
     }
 
-    FontTable records_;  // a copy: GlyphRecord reads through a mutable table
+    const FontTable& records_;
     const CodeTable& codes_;
     FontMode mode_;
     const ItemLines& lines_;

@@ -12,7 +12,6 @@ namespace ledfont {
 // Something in a loaded font that the editor cannot show, or would change
 // when the glyph is stepped over after an edit.
 struct FontFinding {
-    int glyph = 0;
     long line = 0;     // line of the offending byte in the font file
     std::string text;  // "glyph 5 (0905): column count 17 is outside 3..16"
 };

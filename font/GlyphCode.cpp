@@ -13,4 +13,8 @@ std::string GlyphCodeText(FontMode mode, int index) {
     return buf;
 }
 
+std::string GlyphNameText(FontMode mode, int index) {
+    return "glyph " + std::to_string(index) + " (" + GlyphCodeText(mode, index) + ")";
+}
+
 }  // namespace ledfont

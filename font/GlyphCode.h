@@ -11,4 +11,7 @@ namespace ledfont {
 // index in two ("3F").
 std::string GlyphCodeText(FontMode mode, int index);
 
+// A glyph as reports name it: "glyph 5 (0905)", "glyph 5 (05)".
+std::string GlyphNameText(FontMode mode, int index);
+
 }  // namespace ledfont

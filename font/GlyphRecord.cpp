@@ -4,21 +4,20 @@
 
 namespace ledfont {
 
-void GlyphRecord::CheckCell(int x, int y) {
+int GlyphView::CellByte(int x, int y) {
     if (x < 0 || x > 15 || y < 0 || y > 15)
-        throw SubscriptError("Subscript out of range: cell (" + std::to_string(x) + ", " +
-                             std::to_string(y) + ") is outside the 16 x 16 grid");
+        throw SubscriptError("Subscript out of range: cell (" + std::to_string(x) + ", " + std::to_string(y) +
+                             ") is outside the 16 x 16 grid");
+    return 2 + 2 * x + y / 8;
 }
 
-bool GlyphRecord::IsLit(int x, int y) const {
-    CheckCell(x, y);
-    const Byte half = table_(c_, 2 + 2 * x + y / 8);
+bool GlyphView::IsLit(int x, int y) const {
+    const Byte half = table_(c_, CellByte(x, y));
     return ((half >> (y % 8)) & 1) == 0;
 }
 
 void GlyphRecord::SetLit(int x, int y, bool lit) {
-    CheckCell(x, y);
-    Byte& half = table_(c_, 2 + 2 * x + y / 8);
+    Byte& half = table_(c_, CellByte(x, y));
     const auto bit = static_cast<Byte>(1u << (y % 8));
     half = lit ? static_cast<Byte>(half & ~bit) : static_cast<Byte>(half | bit);
 }

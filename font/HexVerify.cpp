@@ -1,7 +1,6 @@
 #include "HexVerify.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <vector>
 
 #include "ControllerMap.h"
@@ -14,11 +13,7 @@ namespace {
 
 const char* ModeName(FontMode mode) { return mode == FontMode::Jukta ? "Jukta" : "Hindi"; }
 
-std::string AddressText(std::uint32_t address) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%04X", address);
-    return "address " + std::string(buf);
-}
+std::string AddressNamed(std::uint32_t address) { return "address " + AddressText(address); }
 
 // Walks the records of a HEX file in order, keeping the address base and
 // which addresses have been written.
@@ -85,16 +80,16 @@ private:
     std::optional<HexProblem> CheckByte(std::uint32_t address, Byte value) {
         const std::optional<MappedByte> expected = FontByteAt(font_, mode_, address);
         if (!expected)
-            return Problem(AddressText(address) + " is outside the " + ModeName(mode_) + " font's map (" +
+            return Problem(AddressNamed(address) + " is outside the " + ModeName(mode_) + " font's map (" +
                            ControllerMapText(mode_) + ")");
         long& first = WrittenOn(address);
         if (first != 0)
-            return Problem(AddressText(address) + " (" + Describe(address) + ") is written again; line " +
-                           std::to_string(first) + " wrote it first");
+            return Problem(AddressNamed(address) + " (" + DescribeMappedByte(mode_, *expected) +
+                           ") is written again; line " + std::to_string(first) + " wrote it first");
         first = lineNo_;
         if (value != expected->value)
-            return Problem(AddressText(address) + " (" + Describe(address) + ") is " + HexCh(value) +
-                           " in the HEX file, " + HexCh(expected->value) + " in the font");
+            return Problem(AddressNamed(address) + " (" + DescribeMappedByte(mode_, *expected) + ") is " +
+                           HexCh(value) + " in the HEX file, " + HexCh(expected->value) + " in the font");
         return std::nullopt;
     }
 
@@ -102,7 +97,7 @@ private:
         for (const MapBlock& block : ControllerMap(mode_))
             for (std::uint32_t address = block.base; address < block.End(); ++address)
                 if (WrittenOn(address) == 0)
-                    return HexProblem{0, AddressText(address) + " (" + Describe(address) +
+                    return HexProblem{0, AddressNamed(address) + " (" + Describe(address) +
                                              ") is missing from the HEX file"};
         return std::nullopt;
     }

@@ -26,8 +26,8 @@ const QColor kDarkColour(36, 36, 36);
 const QColor kColumnLineColour(0, 255, 0);
 const QColor kLabelColour(220, 220, 220);
 
-void DrawLeds(QPainter& painter, FontTable& records, int c) {
-    const GlyphRecord record(records, c);
+void DrawLeds(QPainter& painter, const FontTable& records, int c) {
+    const GlyphView record(records, c);
     for (int x = 0; x < 16; ++x)
         for (int y = 0; y < 16; ++y)
             painter.fillRect(L::LedLeft(c, x), L::LedTop(c, y), L::kLedSize, L::kLedSize,
@@ -57,12 +57,11 @@ void DrawLabel(QPainter& painter, const std::string& text, int c) {
 QImage DrawSheet(const FontState& font, FontMode mode) {
     QImage image(L::Width(), L::Height(mode), QImage::Format_RGB32);
     image.fill(kBackground);
-    FontTable records = font.FontBytes;  // GlyphRecord reads through a mutable table
     QPainter painter(&image);
     for (int c = 0; c < GlyphCount(mode); ++c) {
         painter.fillRect(L::BoxLeft(c), L::BoxTop(c), L::kBox, L::kBox, kBoxColour);
-        DrawLeds(painter, records, c);
-        DrawColumnLine(painter, c, records(c, 0));
+        DrawLeds(painter, font.FontBytes, c);
+        DrawColumnLine(painter, c, font.FontBytes(c, 0));
         DrawLabel(painter, GlyphCodeText(mode, c), c);
     }
     return image;
