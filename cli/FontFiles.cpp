@@ -1,13 +1,12 @@
 #include "FontFiles.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 
 #include "AtomicFile.h"
 #include "OutputGuard.h"
+#include "ReadableFile.h"
 #include "SystemError.h"
 
 namespace ledfont::cli {
@@ -43,12 +42,7 @@ FontState LoadFontFile(const std::string& path, FontMode mode, ItemLines* lines)
 }
 
 std::string ReadSmallFile(const std::string& path, std::size_t limit) {
-    if (path.empty()) throw BadFileNameError("Bad file name or number (the file name is empty)");
-    const OpenFile file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-    if (file.Fd() < 0) ThrowFileError(errno, "open", path);
-    struct stat st {};
-    if (::fstat(file.Fd(), &st) != 0) ThrowFileError(errno, "open", path);
-    if (S_ISDIR(st.st_mode)) ThrowFileError(EISDIR, "open", path);
+    const OpenFile file(OpenForReading(path));
     std::string content;
     char buffer[64 * 1024];
     for (;;) {

@@ -1,7 +1,5 @@
 #include "ItemReader.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -9,6 +7,7 @@
 #include <utility>
 
 #include "Error.h"
+#include "ReadableFile.h"
 #include "SystemError.h"
 
 namespace ledfont {
@@ -26,13 +25,7 @@ std::size_t RunBeforeEnd(std::string_view text) {
 ItemReader::ItemReader(int fd, std::string name) : fd_(fd), name_(std::move(name)) {}
 
 ItemReader ItemReader::OpenFile(const std::string& path) {
-    if (path.empty()) throw BadFileNameError("Bad file name or number (the file name is empty)");
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) ThrowFileError(errno, "open", path);
-    ItemReader reader(fd, "\"" + path + "\"");  // owns fd from here on, so every throw closes it
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) ThrowFileError(errno, "open", path);
-    if (S_ISDIR(st.st_mode)) ThrowFileError(EISDIR, "open", path);
+    ItemReader reader(OpenForReading(path), "\"" + path + "\"");
     reader.buffer_ = std::make_unique<char[]>(kBufferSize);
     return reader;
 }

@@ -9,11 +9,11 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "../font/TestFolder.h"
 
 extern char** environ;
 
@@ -24,11 +24,6 @@ struct ProcessResult {
     std::string out;
     std::string err;
 };
-
-inline std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 // The environment of this process without the variables named.
 inline std::vector<std::string> EnvironmentWithout(const std::vector<std::string>& names) {
@@ -72,8 +67,8 @@ inline ProcessResult RunProcess(const std::vector<std::string>& argv, const std:
     }
     ProcessResult result;
     result.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
-    result.out = ReadAll(outPath);
-    result.err = ReadAll(errPath);
+    result.out = TestFolder::Read(outPath);
+    result.err = TestFolder::Read(errPath);
     ::unlink(outPath.c_str());
     ::unlink(errPath.c_str());
     return result;
