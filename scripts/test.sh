@@ -11,7 +11,7 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 echo "== build and test =="
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLEDFONT_SANITIZE=OFF \
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLEDFONT_SANITIZE=OFF -DLEDFONT_WERROR=ON \
   -DLEDFONT_BUILD_GUI=ON -DLEDFONT_BUILD_TESTS=ON -DLEDFONT_BUILD_BENCH=ON >/dev/null
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure --no-tests=error -j"$jobs"
@@ -27,7 +27,7 @@ done
 echo "$ran benchmarks ran"
 
 echo "== build and test under ASan + UBSan =="
-cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DLEDFONT_SANITIZE=ON \
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DLEDFONT_SANITIZE=ON -DLEDFONT_WERROR=ON \
   -DLEDFONT_BUILD_GUI=ON -DLEDFONT_BUILD_TESTS=ON -DLEDFONT_BUILD_BENCH=OFF >/dev/null
 cmake --build build-sanitize -j"$jobs"
 ctest --test-dir build-sanitize --output-on-failure --no-tests=error -j"$jobs"

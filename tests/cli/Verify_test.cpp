@@ -57,6 +57,7 @@ TEST_F(VerifyCommand, AcceptsWhatHexWrites) {
 
 TEST_F(VerifyCommand, AcceptsTheSameBytesLaidOutByAnotherTool) {
     // srec_cat writes 32-byte records under an extended linear address record.
+    if (std::string(SREC_CAT).empty()) GTEST_SKIP() << "srec_cat (Debian's srecord) is not installed";
     std::string image;
     for (int b : hindi.glyphs) image += static_cast<char>(b);
     Write("font.bin", image);

@@ -6,7 +6,7 @@
 #include "Error.h"
 #include "GlyphControls.h"
 
-namespace ledfont::testing {
+namespace ledfont::test {
 
 // The window's glyph controls as plain values, with the list rules the
 // editor relies on: writing a ListIndex runs the Click handler before it
@@ -55,4 +55,4 @@ private:
     }
 };
 
-}  // namespace ledfont::testing
+}  // namespace ledfont::test

@@ -14,7 +14,7 @@
 namespace ledfont {
 namespace {
 
-using testing::FakeGlyphControls;
+using test::FakeGlyphControls;
 
 class GlyphTransferTest : public ::testing::Test {
 protected:
