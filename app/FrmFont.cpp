@@ -15,6 +15,7 @@
 #include "FontFilePath.h"
 #include "FontIcon.h"
 #include "FrmFontLayout.h"
+#include "GlyphLimits.h"
 #include "OptionButton.h"
 #include "PictureBox.h"
 #include "Shape.h"
@@ -148,9 +149,10 @@ void FrmFont::WireHandlers() {
 // column-count line for "10" and place the centre marker for "1".
 void FrmFont::FormLoad() {
     grid_.DrawGrid();
-    for (int columns = 3; columns <= 16; ++columns) cmbCols->AddItem(QString::number(columns));
+    for (int columns = kFewestColumns; columns <= kMostColumns; ++columns)
+        cmbCols->AddItem(QString::number(columns));
     cmbCols->SetListIndex(7);
-    for (int centre = 1; centre <= 15; ++centre) cmbCentre->AddItem(QString::number(centre));
+    for (int centre = kFirstCentre; centre <= kLastCentre; ++centre) cmbCentre->AddItem(QString::number(centre));
     cmbCentre->SetListIndex(0);
     transfer_.RememberShownGlyph();  // the blank canvas stands for glyph 0 until a load
 }

@@ -10,13 +10,6 @@
 
 namespace ledfont::cli {
 
-// A command line the command cannot run with; the caller shows its usage.
-class UsageError : public Error {
-public:
-    explicit UsageError(const std::string& description)
-        : Error(ErrorNumber::InvalidProcedureCall, description) {}
-};
-
 // What a command accepts besides its options.
 struct ArgumentRules {
     std::vector<const char*> operands;  // names, in order: {"HEX", "FONT"}

@@ -7,9 +7,9 @@ namespace {
 
 int RunCheck(const Arguments& args, Streams& streams) {
     const std::string& fontPath = args.operands[0];
-    ItemLines lines;
-    const FontState font = LoadFontFile(fontPath, args.mode, &lines);
-    const std::vector<FontFinding> findings = CheckFont(font, args.mode, lines);
+    LoadReport seen;
+    const FontState font = LoadFontFile(fontPath, args.mode, &seen);
+    const std::vector<FontFinding> findings = CheckFont(font, args.mode, seen);
     for (const FontFinding& finding : findings)
         streams.out << fontPath << ':' << finding.line << ": " << finding.text << '\n';
     if (!findings.empty()) return kExitProblemsFound;

@@ -1,70 +1,71 @@
 #include "FontFiles.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 
 #include "AtomicFile.h"
+#include "FileDescriptor.h"
 #include "OutputGuard.h"
-#include "ReadableFile.h"
 #include "SystemError.h"
+#include "WriteTarget.h"
 
 namespace ledfont::cli {
 namespace {
 
-// Closes a descriptor however the read ends.
-class OpenFile {
-public:
-    explicit OpenFile(int fd) : fd_(fd) {}
-    ~OpenFile() {
-        if (fd_ >= 0) ::close(fd_);
+void WriteAllTo(int fd, std::string_view content, const std::string& path) {
+    while (!content.empty()) {
+        const ssize_t n = ::write(fd, content.data(), content.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) ThrowFileError(n < 0 ? errno : ENOSPC, "write", path);
+        content.remove_prefix(static_cast<std::size_t>(n));
     }
-    OpenFile(const OpenFile&) = delete;
-    OpenFile& operator=(const OpenFile&) = delete;
-    int Fd() const { return fd_; }
+}
 
-private:
-    int fd_;
-};
+// A pipe or a device takes the bytes as a stream; there is nothing to replace.
+void WriteIntoStream(const std::string& path, std::string_view content) {
+    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC));
+    if (!fd.IsOpen()) ThrowFileError(errno, "open", path);
+    WriteAllTo(fd.Get(), content, path);
+    if (const int failure = fd.Close(); failure != 0) ThrowFileError(failure, "write", path);
+}
 
 }  // namespace
 
-FontState LoadFontFile(const std::string& path, FontMode mode, ItemLines* lines) {
+FontState LoadFontFile(const std::string& path, FontMode mode, LoadReport* report) {
     FontState font;
     font.FontFile = path;
     font.IsJukta = mode == FontMode::Jukta;
     OnFile(path, [&] {
-        if (!lines) return mode == FontMode::Jukta ? LoadFontJukta(font, path) : LoadFont(font, path);
+        if (!report) return mode == FontMode::Jukta ? LoadFontJukta(font, path) : LoadFont(font, path);
         ItemReader reader = ItemReader::OpenFile(path);
-        LoadFontItems(font, mode, reader, lines);
+        LoadFontItems(font, mode, reader, report);
     });
     return font;
 }
 
-std::string ReadSmallFile(const std::string& path, std::size_t limit) {
-    const OpenFile file(OpenForReading(path));
-    std::string content;
-    char buffer[64 * 1024];
-    for (;;) {
-        const ssize_t n = ::read(file.Fd(), buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) ThrowFileError(errno, "read", path);
-        if (n == 0) return content;
-        if (content.size() + static_cast<std::size_t>(n) > limit)
-            throw PathFileAccessError("Path/File access error (\"" + path + "\" is larger than " +
-                                      std::to_string(limit) + " bytes)");
-        content.append(buffer, static_cast<std::size_t>(n));
-    }
-}
-
-void WriteOutput(const std::string& output, const std::string& fontFile, std::string_view content,
+bool WriteOutput(const std::string& output, const std::string& fontFile, std::string_view content,
                  std::ostream& out) {
     if (output == "-") {
         out.write(content.data(), static_cast<std::streamsize>(content.size()));
-        return;
+        return false;
     }
-    RefuseOverwritingFont(output, fontFile);
-    WriteFileAtomically(output, content);
+    const WriteTarget where = ResolveWriteTarget(output);
+    switch (where.kind) {
+        case WriteTarget::Kind::Descriptor:
+            out.flush();  // what the program printed before stays before
+            WriteAllTo(where.descriptor, content, output);
+            return false;
+        case WriteTarget::Kind::Fifo:
+        case WriteTarget::Kind::CharacterDevice:
+            WriteIntoStream(where.path, content);
+            return false;
+        default:
+            RefuseOverwritingFont(output, fontFile);
+            WriteFileAtomically(output, content);
+            return true;
+    }
 }
 
 }  // namespace ledfont::cli

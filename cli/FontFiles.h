@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -23,17 +22,17 @@ auto OnFile(const std::string& path, Step step) -> decltype(step()) {
 }
 
 // Loads the font file at path with the editor's loader, as its Load command
-// does; FontFile and IsJukta are set as the window sets them. When lines is
-// given it receives the line of every item.
-FontState LoadFontFile(const std::string& path, FontMode mode, ItemLines* lines = nullptr);
+// does; FontFile and IsJukta are set as the window sets them. When report is
+// given, the whole file is read and it receives what the load saw.
+FontState LoadFontFile(const std::string& path, FontMode mode, LoadReport* report = nullptr);
 
-// The whole content of a file of at most limit bytes; larger files are
-// refused with PathFileAccessError before they are read.
-std::string ReadSmallFile(const std::string& path, std::size_t limit);
-
-// Writes content to output ("-" for standard output), replacing a file all or
-// nothing. A file is refused when it is the font file it was made from.
-void WriteOutput(const std::string& output, const std::string& fontFile, std::string_view content,
+// Writes content to output as a shell user expects of "-o": "-" is standard
+// output; a named pipe, a character device (/dev/null, a terminal) or an open
+// descriptor (/dev/stdout) is written into as it is; a regular file is
+// replaced all or nothing (WriteFileAtomically), unless it is the font file
+// it was made from (refused, as is anything else: a folder, a socket).
+// Returns true when a file was written under that name, false for a stream.
+bool WriteOutput(const std::string& output, const std::string& fontFile, std::string_view content,
                  std::ostream& out);
 
 }  // namespace ledfont::cli

@@ -12,11 +12,10 @@ int RunHex(const Arguments& args, Streams& streams) {
         // Exactly the window's Make HEX File for this font file.
         MakeHexFile(font);
         streams.out << HexOutputName(fontPath) << '\n';
-    } else if (*args.output == "-") {
-        WriteOutput("-", fontPath, HexImageText(font), streams.out);
     } else {
-        OnFile(*args.output, [&] { WriteHexFile(font, *args.output); });
-        streams.out << *args.output << '\n';
+        const std::string text = HexImageText(font);
+        const bool named = OnFile(*args.output, [&] { return WriteOutput(*args.output, fontPath, text, streams.out); });
+        if (named) streams.out << *args.output << '\n';
     }
     return kExitOk;
 }
@@ -31,9 +30,10 @@ const Command& HexCommand() {
         "Loads FONT as a Hindi or a Jukta font and writes its Intel HEX image, the\n"
         "same file the editor's Make HEX File writes: beside FONT, with the last\n"
         "three characters of its name replaced by \"hex\" (font.txt -> font.hex),\n"
-        "or to OUT. \"-o -\" writes to standard output. The file is replaced only\n"
-        "once the new one is complete; the font file itself is never overwritten.\n"
-        "Prints the name of the file written.\n",
+        "or to OUT. \"-o -\" writes to standard output; a named pipe or a device\n"
+        "(/dev/stdout, /dev/null) is written into. A file is replaced only once\n"
+        "the new one is complete; the font file itself is never overwritten.\n"
+        "Prints the name of the file written (not of a pipe or a device).\n",
         {{"FONT"}, true, false},
         RunHex,
     };

@@ -1,6 +1,7 @@
 #include "Command.h"
 #include "FontFiles.h"
 #include "HexVerify.h"
+#include "ReadableFile.h"
 
 namespace ledfont::cli {
 namespace {
@@ -11,7 +12,7 @@ constexpr std::size_t kLargestHexFile = 64 * 1024 * 1024;
 int RunVerify(const Arguments& args, Streams& streams) {
     const std::string& hexPath = args.operands[0];
     const FontState font = LoadFontFile(args.operands[1], args.mode);
-    const std::string hexText = OnFile(hexPath, [&] { return ReadSmallFile(hexPath, kLargestHexFile); });
+    const std::string hexText = OnFile(hexPath, [&] { return ReadWholeFile(hexPath, kLargestHexFile); });
     const std::optional<HexProblem> problem = VerifyHexImage(hexText, font, args.mode);
     if (!problem) {
         streams.out << "ok\n";

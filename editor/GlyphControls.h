@@ -2,9 +2,9 @@
 
 #include <string>
 
-namespace ledfont {
+#include "GlyphLimits.h"
 
-enum class GlyphClass { Consonant = 0, Vowel = 1, Ikaar = 2 };
+namespace ledfont {
 
 // What the glyph editor needs from the window's controls. The window
 // implements it over its real controls; tests implement it over plain values.
@@ -16,13 +16,14 @@ public:
     virtual void SelectClass(GlyphClass glyphClass) = 0;
     virtual bool IsClassSelected(GlyphClass glyphClass) const = 0;
 
-    // Column-count list cmbCols (items "3".."16"). Writing the ListIndex selects
-    // the item and runs the list's Click handler before it returns, even when the
-    // index is unchanged; an index outside -1..13 throws InvalidPropertyError.
+    // Column-count list cmbCols (kColumnItems items, "3".."16"). Writing the
+    // ListIndex selects the item and runs the list's Click handler before it
+    // returns, even when the index is unchanged; an index outside
+    // -1..kColumnItems-1 throws InvalidPropertyError.
     virtual int ColsListIndex() const = 0;
     virtual void SetColsListIndex(int index) = 0;
 
-    // Centre list cmbCentre (items "1".."15"), the same rules with -1..14.
+    // Centre list cmbCentre (kCentreItems items, "1".."15"), the same rules.
     virtual int CentreListIndex() const = 0;
     virtual void SetCentreListIndex(int index) = 0;
 

@@ -1,25 +1,24 @@
 #include "GlyphTransfer.h"
 
-#include "GlyphCode.h"
+#include "HexText.h"
 #include "GlyphRecord.h"
-#include "HexExport.h"
 #include "TextToByte.h"
 
 namespace ledfont {
 namespace {
 
-constexpr int kFirstColumnItem = 3;  // cmbCols item i is i + 3
-constexpr int kLastColumnItem = 13;
-constexpr int kFirstCentreItem = 1;  // cmbCentre item i is i + 1
+constexpr int kFirstColumnItem = kFewestColumns;  // cmbCols item i is i + 3
+constexpr int kLastColumnItem = kColumnItems - 1;
+constexpr int kFirstCentreItem = kFirstCentre;  // cmbCentre item i is i + 1
 
 std::string LocCaption(std::int16_t index, bool isJukta) {
     return "Code: " + GlyphCodeText(ModeOf(isJukta), index);
 }
 
 int SelectedClass(const GlyphControls& controls) {
-    if (controls.IsClassSelected(GlyphClass::Ikaar)) return 2;
-    if (controls.IsClassSelected(GlyphClass::Vowel)) return 1;
-    return 0;
+    for (const GlyphClass c : {GlyphClass::Ikaar, GlyphClass::Vowel})
+        if (controls.IsClassSelected(c)) return static_cast<int>(c);
+    return static_cast<int>(GlyphClass::Consonant);
 }
 
 }  // namespace
@@ -29,7 +28,7 @@ void GlyphTransfer::LoadCharacter(std::int16_t index) {
     const int n = record.ColumnCount();
     const int glyphClass = record.Class();
     ShowBitmap(index);
-    if (glyphClass >= 0 && glyphClass <= 2) controls_.SelectClass(static_cast<GlyphClass>(glyphClass));
+    if (IsShownClass(glyphClass)) controls_.SelectClass(static_cast<GlyphClass>(glyphClass));
     ShowColumnCount(n);
     controls_.SetCentreListIndex(record.CentreColumn() - kFirstCentreItem);
     CentreClick();

@@ -1,28 +1,22 @@
 #include "AtomicFile.h"
 
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
-#include <cstdlib>
+#include <csignal>
 #include <vector>
 
 #include "Error.h"
+#include "FileDescriptor.h"
+#include "FileKind.h"
 #include "SystemError.h"
+#include "WriteTarget.h"
 
 namespace ledfont {
 namespace {
-
-// The file a write really lands in: the target of a symbolic link, else the path.
-std::string ResolveTarget(const std::string& path) {
-    char resolved[PATH_MAX];
-    struct stat st {};
-    if (lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode) && realpath(path.c_str(), resolved))
-        return resolved;
-    return path;
-}
 
 std::string FolderOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
@@ -30,9 +24,7 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-mode_t ModeFor(const std::string& target) {
-    struct stat st {};
-    if (stat(target.c_str(), &st) == 0) return st.st_mode & 07777;
+mode_t NewFileMode() {
     const mode_t mask = umask(0);
     umask(mask);
     return static_cast<mode_t>(0666 & ~mask);
@@ -47,48 +39,93 @@ void WriteAll(int fd, std::string_view content, const std::string& path) {
     }
 }
 
-// Owns the temporary file until it has been renamed into place.
+// Holds back the signals that end a program while the new file is linked in,
+// so an interruption lands before or after, never between link and rename.
+class TerminationSignalsHeld {
+public:
+    TerminationSignalsHeld() {
+        sigset_t held;
+        sigemptyset(&held);
+        for (const int s : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaddset(&held, s);
+        pthread_sigmask(SIG_BLOCK, &held, &previous_);
+    }
+    ~TerminationSignalsHeld() { pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
+    TerminationSignalsHeld(const TerminationSignalsHeld&) = delete;
+    TerminationSignalsHeld& operator=(const TerminationSignalsHeld&) = delete;
+
+private:
+    sigset_t previous_{};
+};
+
+// The new content until it is renamed into place: an unnamed file (O_TMPFILE)
+// that gets a name only just before the rename, or a named one where the file
+// system cannot do that. Whatever is left of it goes when it goes.
 class TempFile {
 public:
-    explicit TempFile(const std::string& target) : name_(FolderOf(target) + "/.ledfont-XXXXXX") {
-        std::vector<char> buf(name_.begin(), name_.end());
-        buf.push_back('\0');
-        fd_ = mkstemp(buf.data());
-        if (fd_ < 0 && errno == ENOENT)  // the file itself need not exist; its folder must
-            throw PathNotFoundError("Path not found (the folder of \"" + target + "\" does not exist)");
-        if (fd_ < 0) ThrowFileError(errno, "create a file in the folder of", target);
-        name_.assign(buf.data());
+    explicit TempFile(const std::string& target) : folder_(FolderOf(target)) {
+        if (::access("/proc/self/fd", X_OK) == 0)  // linkat needs it to name the file
+            fd_ = FileDescriptor(::open(folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+        if (!fd_.IsOpen()) CreateNamed(target);
     }
     ~TempFile() {
-        if (fd_ >= 0) ::close(fd_);
-        if (!committed_) ::unlink(name_.c_str());
+        if (!name_.empty()) ::unlink(name_.c_str());
     }
     TempFile(const TempFile&) = delete;
     TempFile& operator=(const TempFile&) = delete;
 
-    int Fd() const { return fd_; }
-    void CloseOrThrow(const std::string& target) {
-        const int fd = fd_;
-        fd_ = -1;
-        if (::close(fd) != 0) ThrowFileError(errno, "write", target);
-    }
-    void RenameTo(const std::string& target) {
+    int Fd() const { return fd_.Get(); }
+
+    void ReplaceTarget(const std::string& target) {
+        const TerminationSignalsHeld held;
+        if (name_.empty()) LinkUnnamed(target);
+        if (const int failure = fd_.Close(); failure != 0) ThrowFileError(failure, "write", target);
         if (::rename(name_.c_str(), target.c_str()) != 0) ThrowFileError(errno, "replace", target);
-        committed_ = true;
+        name_.clear();
     }
 
 private:
-    std::string name_;
-    int fd_ = -1;
-    bool committed_ = false;
+    void CreateNamed(const std::string& target) {
+        std::string pattern = folder_ + "/.ledfont-XXXXXX";
+        fd_ = FileDescriptor(::mkstemp(pattern.data()));
+        if (!fd_.IsOpen() && errno == ENOENT)  // the file itself need not exist; its folder must
+            throw PathNotFoundError("Path not found (the folder of \"" + target + "\" does not exist)");
+        if (!fd_.IsOpen()) ThrowFileError(errno, "create a file in the folder of", target);
+        ::fcntl(fd_.Get(), F_SETFD, FD_CLOEXEC);
+        name_ = pattern;
+    }
+
+    // Gives the unnamed file a free name beside the target.
+    void LinkUnnamed(const std::string& target) {
+        const std::string self = "/proc/self/fd/" + std::to_string(fd_.Get());
+        for (int attempt = 0;; ++attempt) {
+            std::string name = folder_ + "/.ledfont-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+            if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+                name_ = std::move(name);
+                return;
+            }
+            if (errno != EEXIST || attempt > 100) ThrowFileError(errno, "write", target);
+        }
+    }
+
+    std::string folder_;
+    FileDescriptor fd_;
+    std::string name_;  // the temporary name while there is one
 };
+
+[[noreturn]] void RefuseToReplace(const WriteTarget& where, const std::string& path) {
+    const std::string what = where.kind == WriteTarget::Kind::Descriptor ? "an open descriptor of this program"
+                             : where.kind == WriteTarget::Kind::Fifo ? FileKindText(S_IFIFO)
+                             : where.kind == WriteTarget::Kind::CharacterDevice ? FileKindText(S_IFCHR)
+                                                                                 : FileKindText(where.mode);
+    throw PathFileAccessError("Path/File access error (cannot write \"" + path + "\": it is " + what +
+                              ", not a regular file, and is left as it is)");
+}
 
 // An existing target must be writable by this user: the rename that replaces
 // it needs only the folder's permission, and would otherwise overwrite a file
 // the user may not write.
-void CheckReplaceable(const std::string& target, const struct stat& st) {
-    if (S_ISDIR(st.st_mode)) ThrowFileError(EISDIR, "write", target);
-    if (access(target.c_str(), W_OK) != 0) ThrowFileError(errno, "write", target);
+void CheckWritable(const std::string& target) {
+    if (::access(target.c_str(), W_OK) != 0) ThrowFileError(errno, "write", target);
 }
 
 // The new file keeps the old file's owner and group. Only root may give a
@@ -97,21 +134,29 @@ void KeepOwner(int fd, const struct stat& st) {
     [[maybe_unused]] const int result = fchown(fd, st.st_uid, st.st_gid);
 }
 
+// The rename is on disk only once its folder is; a failure here loses nothing.
+void SyncFolder(const std::string& folder) {
+    const FileDescriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.IsOpen()) ::fsync(fd.Get());
+}
+
 }  // namespace
 
 void WriteFileAtomically(const std::string& path, std::string_view content) {
-    if (path.empty()) throw BadFileNameError("Bad file name or number (the file name is empty)");
-    const std::string target = ResolveTarget(path);
+    const WriteTarget where = ResolveWriteTarget(path);
+    const bool exists = where.kind == WriteTarget::Kind::RegularFile;
+    if (!exists && where.kind != WriteTarget::Kind::NewFile) RefuseToReplace(where, path);
+    const std::string& target = where.path;
     struct stat st {};
-    const bool exists = stat(target.c_str(), &st) == 0;
-    if (exists) CheckReplaceable(target, st);
+    if (exists && ::stat(target.c_str(), &st) != 0) ThrowFileError(errno, "write", target);
+    if (exists) CheckWritable(target);
     TempFile temp(target);
     WriteAll(temp.Fd(), content, target);
     if (exists) KeepOwner(temp.Fd(), st);
-    if (fchmod(temp.Fd(), ModeFor(target)) != 0) ThrowFileError(errno, "write", target);
+    if (fchmod(temp.Fd(), exists ? st.st_mode & 07777 : NewFileMode()) != 0) ThrowFileError(errno, "write", target);
     if (fsync(temp.Fd()) != 0) ThrowFileError(errno, "write", target);
-    temp.CloseOrThrow(target);
-    temp.RenameTo(target);
+    temp.ReplaceTarget(target);
+    SyncFolder(FolderOf(target));
 }
 
 }  // namespace ledfont

@@ -5,13 +5,23 @@
 
 namespace ledfont {
 
-// Replaces the file at path with content, all or nothing: the content goes to a
-// temporary file in the same folder, is flushed to disk, and only then renamed
-// over the target. On any failure the previous file is intact, no temporary
-// file is left, and a typed Error is thrown (PathNotFound, PermissionDenied,
-// DiskFull, PathFileAccess, BadFileName). A symbolic link is followed, so the
-// file it points to is replaced and the link stays. The new file keeps the
-// permissions of the file it replaces.
+// Replaces the regular file at path with content, all or nothing: the content
+// goes to an unnamed temporary file in the same folder, is flushed to disk,
+// and only then is linked in under the target's name. On any failure, and
+// when the program is interrupted (SIGINT, SIGTERM), the previous file is
+// intact and no temporary file is left. (Where the file system has no
+// unnamed files, a named temporary file stands in, and only an interruption
+// during the write can leave it.)
+//
+// Symbolic links are followed: an existing link stays and the file it names
+// is replaced; a dangling link stays and the file it names is created. The
+// new file keeps the permissions, owner and group of the file it replaces.
+//
+// Anything there that is not a regular file (a folder, a FIFO, a device, an
+// open descriptor of the program) is refused and left as it is. Throws
+// PathFileAccessError for that and for a loop of links, PermissionDeniedError
+// for a file this user may not write, PathNotFoundError, DiskFullError,
+// BadFileNameError.
 void WriteFileAtomically(const std::string& path, std::string_view content);
 
 }  // namespace ledfont

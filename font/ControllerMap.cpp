@@ -1,8 +1,6 @@
 #include "ControllerMap.h"
 
-#include <cstdio>
-
-#include "GlyphCode.h"
+#include "HexText.h"
 
 namespace ledfont {
 namespace {
@@ -34,12 +32,6 @@ bool Holds(const MapBlock& block, std::uint32_t address) {
 }
 
 }  // namespace
-
-std::string AddressText(std::uint32_t address) {
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%04X", address);
-    return buf;
-}
 
 std::span<const MapBlock> ControllerMap(FontMode mode) {
     constexpr auto kHindiGlyphBytes = static_cast<std::uint32_t>(GlyphCount(FontMode::Hindi) * kRecordBytes);

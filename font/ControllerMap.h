@@ -28,9 +28,6 @@ struct MapBlock {
 // Hindi; 0xA100..0xA97F and 0xAA00..0xAA7F for Jukta.
 std::span<const MapBlock> ControllerMap(FontMode mode);
 
-// An address as upper-case hexadecimal digits, at least four: "9000".
-std::string AddressText(std::uint32_t address);
-
 // The blocks as a reader sees them: "9000..A0FF", "A100..A97F and AA00..AA7F".
 std::string ControllerMapText(FontMode mode);
 

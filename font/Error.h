@@ -5,8 +5,9 @@
 
 namespace ledfont {
 
-// The numbers a failure carries. They are the classic run-time error numbers
-// that users of this kind of tool know from its message boxes.
+// The numbers a failure carries: the classic run-time error numbers of the
+// platform the design comes from. Message boxes and the companion show only
+// the description; the number lets callers and tests tell failures apart.
 enum class ErrorNumber : int {
     InvalidProcedureCall = 5,
     Overflow = 6,
@@ -14,6 +15,7 @@ enum class ErrorNumber : int {
     TypeMismatch = 13,
     BadFileName = 52,
     FileNotFound = 53,
+    BadFileMode = 54,
     DiskFull = 61,
     InputPastEndOfFile = 62,
     PermissionDenied = 70,
@@ -49,11 +51,19 @@ using SubscriptError = ErrorOf<ErrorNumber::SubscriptOutOfRange>;
 using TypeMismatchError = ErrorOf<ErrorNumber::TypeMismatch>;
 using BadFileNameError = ErrorOf<ErrorNumber::BadFileName>;
 using FileNotFoundError = ErrorOf<ErrorNumber::FileNotFound>;
+using BadFileModeError = ErrorOf<ErrorNumber::BadFileMode>;
 using DiskFullError = ErrorOf<ErrorNumber::DiskFull>;
 using InputPastEndError = ErrorOf<ErrorNumber::InputPastEndOfFile>;
 using PermissionDeniedError = ErrorOf<ErrorNumber::PermissionDenied>;
 using PathFileAccessError = ErrorOf<ErrorNumber::PathFileAccess>;
 using PathNotFoundError = ErrorOf<ErrorNumber::PathNotFound>;
 using InvalidPropertyError = ErrorOf<ErrorNumber::InvalidPropertyValue>;
+
+// A command line of the companion that its command cannot run with: an
+// invalid call, told apart so that the companion shows the usage with it.
+class UsageError : public InvalidCallError {
+public:
+    using InvalidCallError::InvalidCallError;
+};
 
 }  // namespace ledfont

@@ -4,30 +4,28 @@
 #include <map>
 #include <utility>
 
-#include "GlyphCode.h"
+#include "HexText.h"
+#include "GlyphLimits.h"
 #include "GlyphRecord.h"
-#include "HexExport.h"
 
 namespace ledfont {
 namespace {
 
-constexpr int kFewestColumns = 3;  // the column-count list offers 3..16
-constexpr int kMostColumns = 16;
-constexpr int kFirstCentre = 1;  // the centre list offers 1..15
-constexpr int kLastCentre = 15;
-constexpr int kLastClass = 2;  // Consonant, Vowel, Ikaar
+std::string ColumnRange() { return std::to_string(kFewestColumns) + ".." + std::to_string(kMostColumns); }
+
 constexpr int kCodePairsItem = GlyphCount(FontMode::Jukta) * kRecordBytes;
 
 // Finds the problems of one font, in file order.
 class FontChecker {
 public:
-    FontChecker(const FontState& font, FontMode mode, const ItemLines& lines)
-        : records_(font.FontBytes), codes_(font.JuktaCodes), mode_(mode), lines_(lines) {}
+    FontChecker(const FontState& font, FontMode mode, const LoadReport& seen)
+        : records_(font.FontBytes), codes_(font.JuktaCodes), mode_(mode), lines_(seen.lines), seen_(seen) {}
 
     std::vector<FontFinding> Run() {
         for (int c = 0; c < GlyphCount(mode_); ++c) CheckRecord(c);
         if (mode_ == FontMode::Jukta)
             for (int c = 0; c < GlyphCount(mode_); ++c) CheckCodePair(c);
+        CheckItemsAfter();
         return std::move(findings_);
     }
 
@@ -35,18 +33,20 @@ private:
     void CheckRecord(int c) {
         const GlyphView record(records_, c);
         const int n = record.ColumnCount();
-        const bool countShown = n >= kFewestColumns && n <= kMostColumns;
-        if (!countShown) Add(c, c * kRecordBytes, "column count " + std::to_string(n) + " is outside 3..16");
-        if (record.Class() > kLastClass)
-            Add(c, c * kRecordBytes + 1, "class " + std::to_string(record.Class()) + " is outside 0..2");
+        const bool countShown = IsShownColumnCount(n);
+        if (!countShown) Add(c, c * kRecordBytes, "column count " + std::to_string(n) + " is outside " + ColumnRange());
+        if (!IsShownClass(record.Class()))
+            Add(c, c * kRecordBytes + 1, "class " + std::to_string(record.Class()) + " is outside 0.." + std::to_string(kLastClass));
         CheckCentre(c, record.CentreColumn(), n, countShown);
         CheckCellsRightOf(c, record, n);
     }
 
     void CheckCentre(int c, int centre, int n, bool countShown) {
         const int item = c * kRecordBytes + 1;
-        if (centre < kFirstCentre || centre > kLastCentre)
-            Add(c, item, "centre column " + std::to_string(centre) + " is outside 1..15");
+        if (!IsShownCentre(centre))
+            Add(c, item,
+                "centre column " + std::to_string(centre) + " is outside " + std::to_string(kFirstCentre) + ".." +
+                    std::to_string(kLastCentre));
         else if (countShown && centre > n)
             Add(c, item,
                 "centre column " + std::to_string(centre) + " is right of the column count " +
@@ -88,6 +88,15 @@ private:
                 "code pair " + shown + " is also the code pair of " + GlyphNameText(mode_, earlier->second));
     }
 
+    void CheckItemsAfter() {
+        if (seen_.itemsAfter == 0) return;
+        const long n = seen_.itemsAfter;
+        findings_.push_back({seen_.firstLineAfter, std::to_string(n) + (n == 1 ? " item" : " items") +
+                                                       " after the " + std::to_string(FileItemCount(mode_)) +
+                                                       " that a " + ModeName(mode_) +
+                                                       " font holds: Load ignores them and Save drops them"});
+    }
+
     void Add(int c, int item, const std::string& problem) {
         findings_.push_back(
             {lines_.at(static_cast<std::size_t>(item)), GlyphNameText(mode_, c) + ": " + problem});
@@ -97,14 +106,15 @@ private:
     const CodeTable& codes_;
     FontMode mode_;
     const ItemLines& lines_;
+    const LoadReport& seen_;
     std::map<std::pair<Byte, Byte>, int> pairOwners_;
     std::vector<FontFinding> findings_;
 };
 
 }  // namespace
 
-std::vector<FontFinding> CheckFont(const FontState& font, FontMode mode, const ItemLines& lines) {
-    return FontChecker(font, mode, lines).Run();
+std::vector<FontFinding> CheckFont(const FontState& font, FontMode mode, const LoadReport& seen) {
+    return FontChecker(font, mode, seen).Run();
 }
 
 }  // namespace ledfont

@@ -19,8 +19,9 @@ struct FontFinding {
 // Checks every glyph of the font: a column count outside 3..16, a class
 // outside 0..2, a centre column outside 1..15 or right of a valid column
 // count, lit cells right of the column count, and in a Jukta font empty
-// (00 00) or repeated code pairs. lines holds the line of every item of the
-// file (LoadFontItems fills it). Findings come in the order of the file.
-std::vector<FontFinding> CheckFont(const FontState& font, FontMode mode, const ItemLines& lines);
+// (00 00) or repeated code pairs, and items after the last one the mode
+// reads. seen is what the load saw of the file (LoadFontItems fills it).
+// Findings come in the order of the file.
+std::vector<FontFinding> CheckFont(const FontState& font, FontMode mode, const LoadReport& seen);
 
 }  // namespace ledfont

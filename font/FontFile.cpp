@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <climits>
 #include <exception>
 
 #include "AtomicFile.h"
@@ -16,20 +17,29 @@ constexpr int kMostItems = FileItemCount(FontMode::Hindi);
 constexpr int kCodePairsLine = GlyphCount(FontMode::Jukta) * kRecordBytes;  // 2176
 using ItemBytes = std::array<Byte, kMostItems>;
 
-const char* ModeName(FontMode mode) { return mode == FontMode::Jukta ? "Jukta" : "Hindi"; }
-
-// The conversion's refusal retold with the line the item stands on.
-std::string Where(ItemReader::Item item) {
-    return "line " + std::to_string(item.line) + " holds " + QuotedForMessage(item.text);
+// The conversion's refusal retold with the line the item stands on and the file.
+std::string Where(const ItemReader& reader, ItemReader::Item item) {
+    return "line " + std::to_string(item.line) + " of " + reader.Name() + " holds " + QuotedForMessage(item.text);
 }
 
-std::exception_ptr TooBig(ItemReader::Item item) {
-    return std::make_exception_ptr(OverflowError("Overflow: " + Where(item) + ", a number outside 0 to 255"));
-}
-
-std::exception_ptr NotANumber(ItemReader::Item item) {
+std::exception_ptr TooBig(const ItemReader& reader, ItemReader::Item item) {
     return std::make_exception_ptr(
-        TypeMismatchError("Type mismatch: " + Where(item) + ", not a number from 0 to 255"));
+        OverflowError("Overflow: " + Where(reader, item) + ", a number outside 0 to 255"));
+}
+
+std::exception_ptr NotANumber(const ItemReader& reader, ItemReader::Item item) {
+    return std::make_exception_ptr(
+        TypeMismatchError("Type mismatch: " + Where(reader, item) + ", not a number from 0 to 255"));
+}
+
+// The end came too soon; a file of exactly the other mode's size says which to choose.
+[[noreturn]] void ThrowTooShort(const InputPastEndError& e, const ItemReader& reader, FontMode mode) {
+    const FontMode other = mode == FontMode::Jukta ? FontMode::Hindi : FontMode::Jukta;
+    std::string text = e.Description() + "; a " + ModeName(mode) + " font has " +
+                       std::to_string(FileItemCount(mode));
+    if (reader.ItemsRead() == FileItemCount(other))
+        text += std::string(" (that is the size of a ") + ModeName(other) + " font: choose " + ModeName(other) + ")";
+    throw InputPastEndError(text);
 }
 
 // Reads count items and converts each into bytes. All count items are read
@@ -46,16 +56,40 @@ void ReadItems(ItemReader& reader, int count, FontMode mode, ItemBytes& bytes, I
             try {
                 bytes[i] = TextToByte(item.text);
             } catch (const OverflowError&) {
-                firstBad = TooBig(item);
+                firstBad = TooBig(reader, item);
             } catch (const TypeMismatchError&) {
-                firstBad = NotANumber(item);
+                firstBad = NotANumber(reader, item);
             }
         }
     } catch (const InputPastEndError& e) {
-        throw InputPastEndError(e.Description() + "; a " + ModeName(mode) + " font has " +
-                                std::to_string(count));
+        ThrowTooShort(e, reader, mode);
     }
     if (firstBad) std::rethrow_exception(firstBad);
+}
+
+// Counts the items after the ones a load reads, up to limit of them. Nothing
+// after those items is part of the font, so a flaw there (an item too long
+// to be a byte) only ends the count.
+void CountItemsAfter(ItemReader& reader, long limit, LoadReport& seen) {
+    try {
+        while (seen.itemsAfter < limit) {
+            const ItemReader::Item item = reader.Next();
+            if (seen.itemsAfter++ == 0) seen.firstLineAfter = item.line;
+        }
+    } catch (const InputPastEndError&) {
+    } catch (const TypeMismatchError&) {
+    }
+}
+
+// A Jukta load of a whole Hindi font would lose glyphs 64..127 at the next Save.
+void RefuseHindiFontAsJukta(const ItemReader& reader, long itemsAfter) {
+    const long items = FileItemCount(FontMode::Jukta) + itemsAfter;
+    const int hindi = FileItemCount(FontMode::Hindi);
+    const std::string count = items > hindi ? "more than " + std::to_string(hindi) : std::to_string(hindi);
+    throw BadFileModeError("Bad file mode: " + reader.Name() + " holds " + count +
+                           " items, a whole Hindi font, and a Jukta font has " +
+                           std::to_string(FileItemCount(FontMode::Jukta)) +
+                           "; loaded as Jukta, glyphs 64 to 127 would be lost at the next Save: choose Hindi");
 }
 
 void StoreRecords(FontTable& table, const ItemBytes& bytes, int glyphs) {
@@ -78,13 +112,19 @@ void AppendLine(std::string& out, Byte value) {
 
 }  // namespace
 
-void LoadFontItems(FontState& state, FontMode mode, ItemReader& reader, ItemLines* lines) {
+void LoadFontItems(FontState& state, FontMode mode, ItemReader& reader, LoadReport* report) {
     ItemBytes bytes{};
-    if (lines) lines->clear();
-    ReadItems(reader, FileItemCount(mode), mode, bytes, lines);
+    LoadReport seen;
+    ReadItems(reader, FileItemCount(mode), mode, bytes, report ? &seen.lines : nullptr);
+    const long hindiMore = FileItemCount(FontMode::Hindi) - FileItemCount(mode);  // 0 for Hindi
+    // One item more than a Hindi font tells "4352 items" from "more than 4352".
+    const long countTo = report ? LONG_MAX : mode == FontMode::Jukta ? hindiMore + 1 : 0;
+    CountItemsAfter(reader, countTo, seen);
+    if (mode == FontMode::Jukta && seen.itemsAfter >= hindiMore) RefuseHindiFontAsJukta(reader, seen.itemsAfter);
     // Every item is good: only now does the table change.
     StoreRecords(state.FontBytes, bytes, GlyphCount(mode));
     if (mode == FontMode::Jukta) StoreCodePairs(state.JuktaCodes, bytes);
+    if (report) *report = std::move(seen);
 }
 
 void LoadFont(FontState& state, const std::string& fn) {

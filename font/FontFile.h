@@ -26,7 +26,8 @@ namespace ledfont {
 void LoadFont(FontState& state, const std::string& fn);
 
 // Reads a Jukta font file into FontBytes(0..63, 0..33) and JuktaCodes(0..63,
-// 0..1); throws as LoadFont, with 2304 items.
+// 0..1); throws as LoadFont, with 2304 items, and BadFileModeError for a file
+// of 4352 items or more (a whole Hindi font).
 void LoadFontJukta(FontState& state, const std::string& fn);
 
 // Writes the table in the layout IsJukta selects. The old file is replaced
@@ -41,8 +42,19 @@ void LoadFontText(FontState& state, FontMode mode, std::string_view text);
 
 // The line each item of a font file stood on, item i at [i].
 using ItemLines = std::vector<long>;
+
+// What a load saw of the file besides the bytes, for a check of the file.
+struct LoadReport {
+    ItemLines lines;          // the line of every item the mode reads
+    long itemsAfter = 0;      // items after the last one the mode reads (Load ignores them, Save drops them)
+    long firstLineAfter = 0;  // the line of the first of those, 0 for none
+};
+
 // The common road of every load: the first FileItemCount(mode) items of
-// reader. When lines is given, it receives the line of every item read.
-void LoadFontItems(FontState& state, FontMode mode, ItemReader& reader, ItemLines* lines = nullptr);
+// reader. A Jukta load reads on as far as a Hindi font reaches, and refuses
+// a file that holds a whole Hindi font (BadFileModeError): loaded as Jukta,
+// the next Save would drop glyphs 64..127. When report is given, the reader
+// is read to its end and report receives what it saw.
+void LoadFontItems(FontState& state, FontMode mode, ItemReader& reader, LoadReport* report = nullptr);
 
 }  // namespace ledfont

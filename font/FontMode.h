@@ -14,6 +14,7 @@ inline constexpr int kBitmapBytes = 32;  // record bytes 2..33
 constexpr int GlyphCount(FontMode mode) { return mode == FontMode::Jukta ? 64 : 128; }
 constexpr int LastGlyph(FontMode mode) { return GlyphCount(mode) - 1; }
 constexpr FontMode ModeOf(bool isJukta) { return isJukta ? FontMode::Jukta : FontMode::Hindi; }
+constexpr const char* ModeName(FontMode mode) { return mode == FontMode::Jukta ? "Jukta" : "Hindi"; }
 
 // Items in a font text file: the glyph records, then (Jukta only) the code pairs.
 constexpr int FileItemCount(FontMode mode) {

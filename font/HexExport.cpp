@@ -7,12 +7,12 @@
 
 #include "AtomicFile.h"
 #include "Error.h"
+#include "HexText.h"
 #include "OutputGuard.h"
 
 namespace ledfont {
 namespace {
 
-constexpr char kHexDigits[] = "0123456789ABCDEF";
 constexpr int kRecordDataBytes = 16;
 constexpr int kChecksumBlockBytes = 19;         // RecBuf 0..15 data, 16 count, 17..18 address
 constexpr std::size_t kMaxChecksumBytes = 128;  // 128 * 255 still fits the 16-bit sum
@@ -124,8 +124,6 @@ std::optional<std::size_t> StartOfLastCharacters(const std::string& name, int co
 }
 
 }  // namespace
-
-std::string HexCh(Byte inpb) { return {kHexDigits[inpb >> 4], kHexDigits[inpb & 0x0F]}; }
 
 std::string HexChkSum(std::span<const Byte> inpb) { return HexCh(Checksum(inpb)); }
 

@@ -9,9 +9,6 @@
 
 namespace ledfont {
 
-// One byte as two upper-case hexadecimal digits ("00", "0A", "FF").
-std::string HexCh(Byte inpb);
-
 // The Intel HEX checksum of a run of bytes, two upper-case hexadecimal digits:
 // the two's complement of the low byte of their sum ("00" when the sum is a
 // multiple of 256). The running sum is 16-bit signed, so at most 128 bytes are

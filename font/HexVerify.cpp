@@ -4,14 +4,11 @@
 #include <vector>
 
 #include "ControllerMap.h"
-#include "GlyphCode.h"
-#include "HexExport.h"
+#include "HexText.h"
 #include "IntelHexRecord.h"
 
 namespace ledfont {
 namespace {
-
-const char* ModeName(FontMode mode) { return mode == FontMode::Jukta ? "Jukta" : "Hindi"; }
 
 std::string AddressNamed(std::uint32_t address) { return "address " + AddressText(address); }
 

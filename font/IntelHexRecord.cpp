@@ -1,18 +1,11 @@
 #include "IntelHexRecord.h"
 
-#include "HexExport.h"
+#include "HexText.h"
 
 namespace ledfont {
 namespace {
 
 constexpr std::size_t kFramingBytes = 5;  // count, two address bytes, type, checksum
-
-int DigitValue(char ch) {
-    if (ch >= '0' && ch <= '9') return ch - '0';
-    if (ch >= 'A' && ch <= 'F') return ch - 'A' + 10;
-    if (ch >= 'a' && ch <= 'f') return ch - 'a' + 10;
-    return -1;
-}
 
 // The pairs of digits after the colon as bytes; false at the first non-digit.
 bool DecodeDigits(std::string_view digits, std::vector<Byte>& bytes) {

@@ -1,14 +1,10 @@
 #include "ItemReader.h"
 
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstring>
 #include <utility>
 
 #include "Error.h"
 #include "ReadableFile.h"
-#include "SystemError.h"
 
 namespace ledfont {
 namespace {
@@ -22,60 +18,26 @@ std::size_t RunBeforeEnd(std::string_view text) {
 
 }  // namespace
 
-ItemReader::ItemReader(int fd, std::string name) : fd_(fd), name_(std::move(name)) {}
+ItemReader::ItemReader(FileDescriptor fd, std::string path, std::string name)
+    : fd_(std::move(fd)), path_(std::move(path)), name_(std::move(name)) {}
 
 ItemReader ItemReader::OpenFile(const std::string& path) {
-    ItemReader reader(OpenForReading(path), "\"" + path + "\"");
+    ItemReader reader(OpenForReading(path), path, "\"" + path + "\"");
     reader.buffer_ = std::make_unique<char[]>(kBufferSize);
     return reader;
 }
 
 ItemReader ItemReader::OverText(std::string_view text, std::string name) {
-    ItemReader reader(-1, std::move(name));
+    ItemReader reader(FileDescriptor(), "", std::move(name));
     reader.pending_ = text;
     return reader;
 }
 
-ItemReader::ItemReader(ItemReader&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)),
-      name_(std::move(other.name_)),
-      buffer_(std::move(other.buffer_)),  // the heap block stays put, so pending_ stays valid
-      pending_(std::exchange(other.pending_, {})),
-      item_(other.item_),
-      line_(other.line_),
-      itemsRead_(other.itemsRead_),
-      skipLf_(other.skipLf_),
-      afterComma_(other.afterComma_) {}
-
-ItemReader& ItemReader::operator=(ItemReader&& other) noexcept {
-    if (this != &other) {
-        if (fd_ >= 0) ::close(fd_);
-        fd_ = std::exchange(other.fd_, -1);
-        name_ = std::move(other.name_);
-        buffer_ = std::move(other.buffer_);
-        pending_ = std::exchange(other.pending_, {});
-        item_ = other.item_;
-        line_ = other.line_;
-        itemsRead_ = other.itemsRead_;
-        skipLf_ = other.skipLf_;
-        afterComma_ = other.afterComma_;
-    }
-    return *this;
-}
-
-ItemReader::~ItemReader() {
-    if (fd_ >= 0) ::close(fd_);
-}
-
 bool ItemReader::Refill() {
-    if (fd_ < 0) return false;  // text in memory is all in pending_ from the start
-    for (;;) {
-        const ssize_t n = ::read(fd_, buffer_.get(), kBufferSize);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) ThrowFileError(errno, "read", name_);
-        pending_ = std::string_view(buffer_.get(), static_cast<std::size_t>(n));
-        return n > 0;
-    }
+    if (!fd_.IsOpen()) return false;  // text in memory is all in pending_ from the start
+    const std::size_t n = ReadSome(fd_.Get(), buffer_.get(), kBufferSize, path_);
+    pending_ = std::string_view(buffer_.get(), n);
+    return n > 0;
 }
 
 ItemReader::Item ItemReader::Next() {

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "FileDescriptor.h"
+
 namespace ledfont {
 
 // Reads the items of a font text file one at a time.
@@ -33,18 +35,16 @@ public:
 
     // Opens the file at path for reading. Throws BadFileNameError for an empty
     // path, FileNotFoundError, PathNotFoundError, PermissionDeniedError, or
-    // PathFileAccessError (a folder, any other failure).
+    // PathFileAccessError (anything but a regular file, any other failure).
     static ItemReader OpenFile(const std::string& path);
 
     // Reads text held in memory, which must outlive the reader; name stands
     // for the source in error descriptions.
     static ItemReader OverText(std::string_view text, std::string name = "text");
 
-    ItemReader(ItemReader&&) noexcept;
-    ItemReader& operator=(ItemReader&&) noexcept;
-    ItemReader(const ItemReader&) = delete;
-    ItemReader& operator=(const ItemReader&) = delete;
-    ~ItemReader();
+    // Moving keeps pending_ valid: the buffer's heap block stays put.
+    ItemReader(ItemReader&&) noexcept = default;
+    ItemReader& operator=(ItemReader&&) noexcept = default;
 
     // The next item. Throws InputPastEndError when the input holds no more,
     // TypeMismatchError for an item longer than kMaxItemLength, and the errors
@@ -52,16 +52,19 @@ public:
     Item Next();
 
     long ItemsRead() const { return itemsRead_; }
+    // The source as error descriptions name it: the quoted path, or the name given.
+    const std::string& Name() const { return name_; }
 
 private:
-    ItemReader(int fd, std::string name);
+    ItemReader(FileDescriptor fd, std::string path, std::string name);
 
     bool Refill();             // false at the end of the input
     void EndItemAt(char end);  // a comma, CR or LF
     [[noreturn]] void ThrowTooLong() const;
     [[noreturn]] void ThrowPastEnd() const;
 
-    int fd_ = -1;  // -1 when reading from memory
+    FileDescriptor fd_;  // none when reading from memory
+    std::string path_;   // the file, for read errors
     std::string name_;
     std::unique_ptr<char[]> buffer_;           // kBufferSize bytes, files only
     std::string_view pending_;                 // read but not yet scanned

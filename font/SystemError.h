@@ -10,4 +10,7 @@ namespace ledfont {
 // user sees, naming the file and what was being done ("open", "write").
 [[noreturn]] void ThrowFileError(int errnoValue, const std::string& action, const std::string& path);
 
+// Throws BadFileNameError when path is empty: no file was chosen.
+void RefuseEmptyFileName(const std::string& path);
+
 }  // namespace ledfont

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "HexText.h"
 #include "MessageText.h"
 
 namespace ledfont {
@@ -22,14 +23,6 @@ std::string_view Trim(std::string_view s) {
 
 [[noreturn]] void TooBig(std::string_view text) {
     throw OverflowError("Overflow: " + QuotedForMessage(text) + " is outside 0 to 255");
-}
-
-int DigitValue(char ch, int base) {
-    int v = -1;
-    if (ch >= '0' && ch <= '9') v = ch - '0';
-    else if (ch >= 'A' && ch <= 'F') v = ch - 'A' + 10;
-    else if (ch >= 'a' && ch <= 'f') v = ch - 'a' + 10;
-    return v < base ? v : -1;
 }
 
 // Value of the digits, saturated at 256 so a long run cannot overflow;

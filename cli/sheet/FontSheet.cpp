@@ -8,7 +8,7 @@
 #include <exception>
 #include <type_traits>
 
-#include "GlyphCode.h"
+#include "HexText.h"
 #include "GlyphRecord.h"
 #include "LedDigits.h"
 #include "SheetLayout.h"

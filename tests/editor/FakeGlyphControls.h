@@ -33,14 +33,14 @@ public:
     }
     int ColsListIndex() const override { return colsIndex; }
     void SetColsListIndex(int index) override {
-        Check(index, 14);
+        Check(index, kColumnItems);
         colsIndex = index;
         ++colsClicks;
         colsClick();
     }
     int CentreListIndex() const override { return centreIndex; }
     void SetCentreListIndex(int index) override {
-        Check(index, 15);
+        Check(index, kCentreItems);
         centreIndex = index;
         centreClick();
     }

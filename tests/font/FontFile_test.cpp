@@ -244,13 +244,36 @@ TEST(LoadFont, AnyTableSurvivesTextAndBackInBothModes) {
     }
 }
 
-TEST(LoadFontJukta, AHindiFileLoadsWithCodePairsFromLines2176To2303) {
-    const auto saved = PatternedFont(false);
+// The first lines of a Hindi font, and then as many more "0" lines as asked.
+std::string HindiItems(std::size_t count) {
+    std::vector<std::string> items = Texts(HindiLines());
+    items.resize(count, "0");
+    return Join(items);
+}
+
+TEST(LoadFontJukta, AWholeHindiFontIsRefusedAndChangesNothing) {
     TestFolder folder;
-    SaveFont(*saved, folder.Path("hindi.txt"));
+    for (const auto& [items, said] : {std::pair{std::size_t{4352}, std::string("holds 4352 items")},
+                                      std::pair{std::size_t{5000}, std::string("holds more than 4352 items")}}) {
+        const std::string path = folder.Write("hindi.txt", HindiItems(items));
+        const auto before = MarkedState(true);
+        auto state = MarkedState(true);
+        try {
+            LoadFontJukta(*state, path);
+            FAIL() << items << " items loaded as a Jukta font";
+        } catch (const BadFileModeError& e) {
+            for (const std::string& part : {"\"" + path + "\"", said, std::string("choose Hindi")})
+                EXPECT_NE(e.Description().find(part), std::string::npos) << e.Description();
+        }
+        ExpectUnchanged(*before, *state);
+    }
+}
+
+TEST(LoadFontJukta, APartHindiFileLoadsWithCodePairsFromLines2176To2303) {
+    TestFolder folder;
     const auto before = MarkedState(true);
     auto state = MarkedState(true);
-    LoadFontJukta(*state, folder.Path("hindi.txt"));
+    LoadFontJukta(*state, folder.Write("hindi.txt", HindiItems(4351)));
     const std::vector<int> lines = HindiLines();
     const auto code = [&](int c, int j) { return lines[static_cast<std::size_t>(2176 + 2 * c + j)]; };
     ExpectLoaded(*before, *state, FontMode::Jukta, GlyphPattern, code);
@@ -273,6 +296,7 @@ TEST(LoadFont, AJuktaFileFailsAtItsEndAndChangesNothing) {
     } catch (const InputPastEndError& e) {
         EXPECT_NE(e.Description().find("2304 items"), std::string::npos) << e.Description();
         EXPECT_NE(e.Description().find("4352"), std::string::npos) << e.Description();
+        EXPECT_NE(e.Description().find("choose Jukta"), std::string::npos) << e.Description();
     }
     ExpectUnchanged(*before, *state);
 }
@@ -441,11 +465,11 @@ TEST_P(LoadMessage, DescribesTheItemAndItsLine) {
 INSTANTIATE_TEST_SUITE_P(
     Wording, LoadMessage,
     ::testing::Values(MessageCase{40, "abc",
-                                  "Type mismatch: line 41 holds \"abc\", not a number from 0 to 255"},
-                      MessageCase{40, "256", "Overflow: line 41 holds \"256\", a number outside 0 to 255"},
+                                  "Type mismatch: line 41 of text holds \"abc\", not a number from 0 to 255"},
+                      MessageCase{40, "256", "Overflow: line 41 of text holds \"256\", a number outside 0 to 255"},
                       MessageCase{0, std::string("1\0", 2),
-                                  "Type mismatch: line 1 holds \"1?\", not a number from 0 to 255"},
-                      MessageCase{9, "", "Type mismatch: line 10 holds \"\", not a number from 0 to 255"}));
+                                  "Type mismatch: line 1 of text holds \"1?\", not a number from 0 to 255"},
+                      MessageCase{9, "", "Type mismatch: line 10 of text holds \"\", not a number from 0 to 255"}));
 
 TEST(LoadFont, TheFirstBadItemIsTheOneReported) {
     std::vector<std::string> items = Texts(HindiLines());

@@ -1,4 +1,5 @@
 #include "HexExport.h"
+#include "HexText.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
