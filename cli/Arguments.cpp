@@ -1,5 +1,7 @@
 #include "Arguments.h"
 
+#include <charconv>
+
 namespace ledfont::cli {
 namespace {
 
@@ -12,7 +14,14 @@ struct RawArguments {
 std::string OperandList(const ArgumentRules& rules) {
     std::string names;
     for (const char* name : rules.operands) names += (names.empty() ? "" : " ") + std::string(name);
-    return names;
+    for (const char* name : rules.optionalOperands) names += (names.empty() ? "[" : " [") + std::string(name) + "]";
+    return names.empty() ? "no operand" : names;
+}
+
+const OptionRule* FindOption(const ArgumentRules& rules, const std::string& name) {
+    for (const OptionRule& option : rules.options)
+        if (name == option.name) return &option;
+    return nullptr;
 }
 
 void TakeOutput(RawArguments& raw, std::string value) {
@@ -21,12 +30,38 @@ void TakeOutput(RawArguments& raw, std::string value) {
     raw.parsed.output = std::move(value);
 }
 
-// Reads one option at args[i]; returns the index of its last word.
-std::size_t TakeOption(std::span<const std::string> args, std::size_t i, RawArguments& raw) {
+// A valued option's value: after "=" in the same word, or the next word.
+std::string TakeValue(std::span<const std::string> args, std::size_t& i, const std::string& name,
+                      const std::optional<std::string>& attached, const char* valueName) {
+    if (attached) return *attached;
+    if (i + 1 >= args.size()) throw UsageError(name + " needs a value (" + valueName + ")");
+    return args[++i];
+}
+
+// Reads the command's own option at args[i]; false when it is none of them.
+bool TakeCommandOption(std::span<const std::string> args, std::size_t& i, const ArgumentRules& rules,
+                       RawArguments& raw) {
     const std::string& word = args[i];
+    const auto equals = word.find('=');
+    const std::string name = word.substr(0, equals);
+    const OptionRule* option = FindOption(rules, name);
+    if (!option) return false;
+    std::optional<std::string> attached;
+    if (equals != std::string::npos) attached = word.substr(equals + 1);
+    if (raw.parsed.values.contains(name)) throw UsageError(name + " is given twice");
+    if (!option->valueName && attached) throw UsageError(name + " takes no value");
+    raw.parsed.values[name] = option->valueName ? TakeValue(args, i, name, attached, option->valueName) : "";
+    return true;
+}
+
+// Reads one option at args[i]; returns the index of its last word.
+std::size_t TakeOption(std::span<const std::string> args, std::size_t i, const ArgumentRules& rules,
+                       RawArguments& raw) {
+    const std::string& word = args[i];
+    if (TakeCommandOption(args, i, rules, raw)) return i;
     if (word == "--help" || word == "-h") {
         raw.parsed.help = true;
-    } else if (word == "--hindi" || word == "--jukta") {
+    } else if (rules.mode == ModeRule::Required && (word == "--hindi" || word == "--jukta")) {
         raw.parsed.mode = word == "--jukta" ? FontMode::Jukta : FontMode::Hindi;
         ++raw.modes;
     } else if (word == "-o" || word == "--output") {
@@ -40,7 +75,7 @@ std::size_t TakeOption(std::span<const std::string> args, std::size_t i, RawArgu
     return i;
 }
 
-RawArguments Scan(std::span<const std::string> args) {
+RawArguments Scan(std::span<const std::string> args, const ArgumentRules& rules) {
     RawArguments raw;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -48,7 +83,7 @@ RawArguments Scan(std::span<const std::string> args) {
         if (!optionsEnded && word == "--")
             optionsEnded = true;
         else if (!optionsEnded && word.size() > 1 && word[0] == '-')
-            i = TakeOption(args, i, raw);
+            i = TakeOption(args, i, rules, raw);
         else
             raw.parsed.operands.push_back(word);
     }
@@ -57,10 +92,12 @@ RawArguments Scan(std::span<const std::string> args) {
 
 void ApplyRules(const RawArguments& raw, const ArgumentRules& rules) {
     const Arguments& a = raw.parsed;
-    if (a.operands.size() != rules.operands.size())
+    const std::size_t most = rules.operands.size() + rules.optionalOperands.size();
+    if (a.operands.size() < rules.operands.size() || a.operands.size() > most)
         throw UsageError("expected " + OperandList(rules) + ", got " + std::to_string(a.operands.size()) +
                          (a.operands.size() == 1 ? " operand" : " operands"));
-    if (raw.modes == 0) throw UsageError("say which kind of font it is: --hindi or --jukta");
+    if (rules.mode == ModeRule::Required && raw.modes == 0)
+        throw UsageError("say which kind of font it is: --hindi or --jukta");
     if (raw.modes > 1) throw UsageError("give one of --hindi and --jukta, once");
     if (a.output && !rules.takesOutput) throw UsageError("this command writes no file; -o is not for it");
     if (!a.output && rules.needsOutput) throw UsageError("-o OUT is needed");
@@ -68,8 +105,25 @@ void ApplyRules(const RawArguments& raw, const ArgumentRules& rules) {
 
 }  // namespace
 
+std::optional<std::string> Arguments::Value(const std::string& option) const {
+    const auto found = values.find(option);
+    if (found == values.end()) return std::nullopt;
+    return found->second;
+}
+
+int Arguments::IntValue(const std::string& option, int lowest, int highest, int fallback) const {
+    const std::optional<std::string> text = Value(option);
+    if (!text) return fallback;
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text->data(), text->data() + text->size(), value);
+    if (ec != std::errc() || end != text->data() + text->size() || value < lowest || value > highest)
+        throw UsageError(option + " takes a whole number from " + std::to_string(lowest) + " to " +
+                         std::to_string(highest) + ", not \"" + *text + "\"");
+    return value;
+}
+
 Arguments ParseArguments(std::span<const std::string> args, const ArgumentRules& rules) {
-    RawArguments raw = Scan(args);
+    RawArguments raw = Scan(args, rules);
     if (!raw.parsed.help) ApplyRules(raw, rules);
     return raw.parsed;
 }

@@ -26,7 +26,8 @@ void ShowOverview(std::ostream& out) {
     for (const Command* command : AllCommands())
         out << "  " << command->synopsis << "\n      " << command->summary << '\n';
     out << "\nRun '" << kProgram << " COMMAND --help' for one command.\n"
-        << "Exit status: 0 done, 1 check or verify found problems, 2 bad usage or a failure.\n";
+        << "Exit status: 0 done, 1 check or verify found problems, 2 bad usage or a failure.\n"
+        << "'" << kProgram << " --version' tells the version.\n";
 }
 
 void ShowHelp(const Command& command, std::ostream& out) {
@@ -67,6 +68,10 @@ int RunCompanion(std::span<const std::string> args, std::ostream& out, std::ostr
     const std::string& name = args[0];
     if (name == "--help" || name == "-h" || name == "help") {
         ShowOverview(out);
+        return kExitOk;
+    }
+    if (name == "--version") {
+        out << kProgram << ' ' << LEDFONT_VERSION << '\n';
         return kExitOk;
     }
     const Command* command = FindCommand(name);

@@ -118,6 +118,7 @@ TEST_F(Companion, HelpOnEveryCommandGoesToStandardOutput) {
     EXPECT_EQ(overview.status, 0);
     for (const char* command : {"hex FONT", "verify HEX FONT", "check FONT", "sheet FONT"})
         EXPECT_NE(overview.out.find(command), std::string::npos) << command;
+    EXPECT_EQ(Run({"--version"}).out, "ledfont 1.0\n");
 }
 
 TEST_F(Companion, OperandsMayFollowDoubleDash) {
