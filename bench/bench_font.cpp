@@ -60,18 +60,23 @@ long PeakRssKiB() {
     return usage.ru_maxrss;  // KiB on Linux
 }
 
-// Writes a Hindi font followed by filler items until the file holds
-// megabytes MB, a chunk at a time so that writing it costs no memory either.
-std::string WriteLargeFont(long megabytes) {
+// A file of megabytes MB that begins with head. The rest is a hole, which
+// costs no disk: the load must stop long before it, so what the hole holds
+// (zero bytes) is never read.
+std::string WriteLargeFile(const std::string& name, const std::string& head, long megabytes) {
     const char* tmp = std::getenv("TMPDIR");
     const std::string path = std::string(tmp && *tmp ? tmp : "/tmp") + "/ledfont-bench-" +
-                             std::to_string(getpid()) + "-" + std::to_string(megabytes) + ".txt";
-    std::ofstream out(path, std::ios::binary);
-    out << ledfont::FontText(*PatternedFont(false));
-    std::string chunk;
-    while (chunk.size() < (1 << 20)) chunk += "255\r\n";
-    for (long i = 0; i < megabytes; ++i) out << chunk;
+                             std::to_string(getpid()) + "-" + name + ".txt";
+    { std::ofstream(path, std::ios::binary) << head; }
+    if (truncate(path.c_str(), static_cast<off_t>(megabytes) << 20) != 0) std::remove(path.c_str());
     return path;
+}
+
+// A Hindi font followed by filler items, then the hole.
+std::string WriteLargeFont(long megabytes) {
+    std::string head = ledfont::FontText(*PatternedFont(false));
+    while (head.size() < (1 << 16)) head += "255\r\n";
+    return WriteLargeFile(std::to_string(megabytes), head, megabytes);
 }
 
 // Loads from files of growing size; the peak resident size must not move.
@@ -92,14 +97,7 @@ BENCHMARK(BM_LoadFontFromLargeFile)->Arg(1)->Arg(64)->Arg(256)->Unit(benchmark::
 // A file that is one endless line is refused at its first item, without
 // reading it whole.
 void BM_LoadFontRefusesOneHugeLine(benchmark::State& s) {
-    const char* tmp = std::getenv("TMPDIR");
-    const std::string path =
-        std::string(tmp && *tmp ? tmp : "/tmp") + "/ledfont-bench-line-" + std::to_string(getpid()) + ".txt";
-    {
-        std::ofstream out(path, std::ios::binary);
-        const std::string chunk(1 << 20, '7');
-        for (long i = 0; i < s.range(0); ++i) out << chunk;
-    }
+    const std::string path = WriteLargeFile("line", std::string(1 << 16, '7'), s.range(0));
     auto state = std::make_unique<ledfont::FontState>();
     const long before = PeakRssKiB();
     for (auto _ : s) {

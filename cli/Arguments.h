@@ -26,12 +26,12 @@ enum class ModeRule {
 
 // What a command accepts.
 struct ArgumentRules {
-    std::vector<const char*> operands;          // names of the operands it needs, in order: {"HEX", "FONT"}
+    std::vector<const char*> operands{};        // names of the operands it needs, in order: {"HEX", "FONT"}
     bool takesOutput = false;                   // -o OUT
     bool needsOutput = false;
-    std::vector<const char*> optionalOperands;  // names of operands that may follow those
+    std::vector<const char*> optionalOperands{};  // names of operands that may follow those
     ModeRule mode = ModeRule::Required;
-    std::vector<OptionRule> options;
+    std::vector<OptionRule> options{};
 };
 
 // A command line after its command name.

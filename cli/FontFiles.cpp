@@ -6,6 +6,7 @@
 #include <cerrno>
 
 #include "AtomicFile.h"
+#include "DescriptorIo.h"
 #include "FileDescriptor.h"
 #include "OutputGuard.h"
 #include "SystemError.h"
@@ -14,20 +15,11 @@
 namespace ledfont::cli {
 namespace {
 
-void WriteAllTo(int fd, std::string_view content, const std::string& path) {
-    while (!content.empty()) {
-        const ssize_t n = ::write(fd, content.data(), content.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) ThrowFileError(n < 0 ? errno : ENOSPC, "write", path);
-        content.remove_prefix(static_cast<std::size_t>(n));
-    }
-}
-
 // A pipe or a device takes the bytes as a stream; there is nothing to replace.
 void WriteIntoStream(const std::string& path, std::string_view content) {
     FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC));
     if (!fd.IsOpen()) ThrowFileError(errno, "open", path);
-    WriteAllTo(fd.Get(), content, path);
+    WriteAll(fd.Get(), content, path);
     if (const int failure = fd.Close(); failure != 0) ThrowFileError(failure, "write", path);
 }
 
@@ -55,7 +47,7 @@ bool WriteOutput(const std::string& output, const std::string& fontFile, std::st
     switch (where.kind) {
         case WriteTarget::Kind::Descriptor:
             out.flush();  // what the program printed before stays before
-            WriteAllTo(where.descriptor, content, output);
+            WriteAll(where.descriptor, content, output);
             return false;
         case WriteTarget::Kind::Fifo:
         case WriteTarget::Kind::CharacterDevice:

@@ -9,6 +9,7 @@
 #include <csignal>
 #include <vector>
 
+#include "DescriptorIo.h"
 #include "Error.h"
 #include "FileDescriptor.h"
 #include "FileKind.h"
@@ -28,15 +29,6 @@ mode_t NewFileMode() {
     const mode_t mask = umask(0);
     umask(mask);
     return static_cast<mode_t>(0666 & ~mask);
-}
-
-void WriteAll(int fd, std::string_view content, const std::string& path) {
-    while (!content.empty()) {
-        const ssize_t n = ::write(fd, content.data(), content.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) ThrowFileError(n < 0 ? errno : ENOSPC, "write", path);
-        content.remove_prefix(static_cast<std::size_t>(n));
-    }
 }
 
 // Holds back the signals that end a program while the new file is linked in,

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <utility>
 
+#include "DescriptorIo.h"
 #include "Error.h"
 #include "ReadableFile.h"
 

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include "DescriptorIo.h"
 #include "Error.h"
 #include "FileKind.h"
 #include "SystemError.h"
@@ -29,14 +30,6 @@ FileDescriptor OpenForReading(const std::string& path) {
     if (::fstat(fd.Get(), &st) != 0) ThrowFileError(errno, "open", path);
     RefuseUnlessRegular(path, st, "read");
     return fd;
-}
-
-std::size_t ReadSome(int fd, char* buffer, std::size_t size, const std::string& path) {
-    for (;;) {
-        const ssize_t n = ::read(fd, buffer, size);
-        if (n >= 0) return static_cast<std::size_t>(n);
-        if (errno != EINTR) ThrowFileError(errno, "read", path);
-    }
 }
 
 std::string ReadWholeFile(const std::string& path, std::size_t limit) {

@@ -14,7 +14,7 @@ echo "== build and test =="
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLEDFONT_SANITIZE=OFF -DLEDFONT_WERROR=ON \
   -DLEDFONT_BUILD_GUI=ON -DLEDFONT_BUILD_TESTS=ON -DLEDFONT_BUILD_BENCH=ON >/dev/null
 cmake --build build -j"$jobs"
-ctest --test-dir build --output-on-failure --no-tests=error -j"$jobs"
+ctest --test-dir build --output-on-failure --no-tests=error --timeout 120 -j"$jobs"
 
 echo "== benchmarks (one short pass, to show they run) =="
 ran=0
@@ -30,4 +30,4 @@ echo "== build and test under ASan + UBSan =="
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DLEDFONT_SANITIZE=ON -DLEDFONT_WERROR=ON \
   -DLEDFONT_BUILD_GUI=ON -DLEDFONT_BUILD_TESTS=ON -DLEDFONT_BUILD_BENCH=OFF >/dev/null
 cmake --build build-sanitize -j"$jobs"
-ctest --test-dir build-sanitize --output-on-failure --no-tests=error -j"$jobs"
+ctest --test-dir build-sanitize --output-on-failure --no-tests=error --timeout 300 -j"$jobs"

@@ -76,6 +76,15 @@ std::string RepeatedCodePair(FontModel& font) {
                                           Hex2(font.codes[15]) + " is also the code pair of glyph 7 (07)");
 }
 
+std::string ItemsAfterAHindiFont(FontModel& font) {
+    font.glyphs.insert(font.glyphs.end(), {1, 2, 3});
+    return Finding(4353, "3 items after the 4352 that a Hindi font holds: Load ignores them and Save drops them");
+}
+std::string ItemAfterAJuktaFont(FontModel& font) {
+    font.codes.push_back(7);
+    return Finding(2305, "1 item after the 2304 that a Jukta font holds: Load ignores them and Save drops them");
+}
+
 class CheckFinds : public Companion, public testing::WithParamInterface<Problem> {};
 
 TEST_P(CheckFinds, EachProblemWithGlyphCodeAndLine) {
@@ -97,7 +106,9 @@ INSTANTIATE_TEST_SUITE_P(Kinds, CheckFinds,
                                          Problem{"LitRightOfCount", false, LitRightOfCount},
                                          Problem{"JuktaRecord", true, ClassOutside},
                                          Problem{"EmptyCodePair", true, EmptyCodePair},
-                                         Problem{"RepeatedCodePair", true, RepeatedCodePair}),
+                                         Problem{"RepeatedCodePair", true, RepeatedCodePair},
+                                         Problem{"ItemsAfterAHindiFont", false, ItemsAfterAHindiFont},
+                                         Problem{"ItemAfterAJuktaFont", true, ItemAfterAJuktaFont}),
                          [](const testing::TestParamInfo<Problem>& p) { return std::string(p.param.name); });
 
 using CheckCommand = Companion;
@@ -137,14 +148,31 @@ TEST_F(CheckCommand, LinesAreTheFilesLinesWhenItemsShareALine) {
     EXPECT_EQ(r.out, Finding(6, "glyph 5 (0905): column count 17 is outside 3..16"));
 }
 
-TEST_F(CheckCommand, AFontThatCannotLoadIsAFailureNamingFileAndLine) {
+TEST_F(CheckCommand, AFontThatCannotLoadIsAFailureNamingFileAndWhy) {
     std::vector<std::string> lines = FontLines(MakeCleanFont(false, 1));
     lines[99] = "300";
-    Write("font.txt", Join(lines));
-    const ProcessResult r = Run({"check", "font.txt", "--hindi"});
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.out, "");
-    EXPECT_NE(r.err.find("font.txt: Overflow: line 100"), std::string::npos) << r.err;
+    Write("overflow.txt", Join(lines));
+    Write("hindi.txt", FontText(MakeCleanFont(false, 1)));
+    Write("jukta.txt", FontText(MakeCleanFont(true, 1)));
+    ASSERT_EQ(mkfifo(folder.Path("pipe").c_str(), 0644), 0);
+    struct Case {
+        const char* file;
+        const char* mode;
+        std::string said;
+    };
+    for (const Case& c : {Case{"overflow.txt", "--hindi", "overflow.txt: Overflow: line 100 of \"overflow.txt\""},
+                          Case{"hindi.txt", "--jukta", "holds 4352 items, a whole Hindi font"},
+                          Case{"hindi.txt", "--jukta", "choose Hindi"},
+                          Case{"jukta.txt", "--hindi", "a Jukta font: choose Jukta"},
+                          Case{"pipe", "--hindi", "pipe\": it is a named pipe (FIFO)"}}) {
+        for (const char* command : {"check", "hex"}) {
+            const ProcessResult r = Run({command, c.file, c.mode});
+            EXPECT_EQ(r.status, 2) << command << ' ' << c.file;
+            EXPECT_EQ(r.out, "");
+            EXPECT_NE(r.err.find(c.said), std::string::npos) << r.err;
+        }
+    }
+    EXPECT_EQ(folder.Entries(), (std::set<std::string>{"overflow.txt", "hindi.txt", "jukta.txt", "pipe"}));
 }
 
 }  // namespace

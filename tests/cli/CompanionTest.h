@@ -1,7 +1,10 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 

@@ -1,4 +1,9 @@
 // ledfont hex and the command line every command shares.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <thread>
+
 #include "CompanionTest.h"
 
 namespace ledfont::test {
@@ -29,6 +34,75 @@ TEST_F(HexCommand, WritesToTheNamedFileOrToStandardOutput) {
     const ProcessResult toStdout = Run({"hex", "j.fnt", "--jukta", "--output=-"});
     EXPECT_EQ(toStdout.status, 0) << toStdout.err;
     EXPECT_EQ(toStdout.out, HexText(font));
+}
+
+// What -o does with each kind of path a shell user may give it: pipes and
+// devices are written into, never replaced; a dangling link makes the file it
+// names; what cannot be written leaves everything as it was.
+TEST_F(HexCommand, WritesIntoEveryKindOfOutputAsAShellUserExpects) {
+    const FontModel font = MakeFont(false, 5);
+    Write("font.txt", FontText(font));
+    const std::string hex = HexText(font);
+    std::filesystem::create_directory(folder.Path("real"));
+    std::filesystem::create_directory(folder.Path("sub"));
+    std::filesystem::create_symlink("real/made.hex", folder.Path("dangling"));
+    std::filesystem::create_symlink("loop-b", folder.Path("loop-a"));
+    std::filesystem::create_symlink("loop-a", folder.Path("loop-b"));
+    std::filesystem::create_symlink("/proc/self/fd/1", folder.Path("to-stdout"));
+    struct Case {
+        const char* output;
+        int status;
+        std::string out;   // what standard output holds
+        std::string said;  // part of standard error
+    };
+    for (const Case& c : {Case{"/dev/stdout", 0, hex, ""}, Case{"to-stdout", 0, hex, ""},
+                          Case{"/dev/null", 0, "", ""}, Case{"dangling", 0, "dangling\n", ""},
+                          Case{"loop-a", 2, "", "loop"}, Case{"sub", 2, "", "it is a folder"}}) {
+        const ProcessResult r = Run({"hex", "font.txt", "--hindi", "-o", c.output});
+        EXPECT_EQ(r.status, c.status) << c.output << ": " << r.err;
+        EXPECT_EQ(r.out, c.out) << c.output;
+        EXPECT_NE(r.err.find(c.said), std::string::npos) << c.output << ": " << r.err;
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.Path("dangling")));
+    EXPECT_EQ(Read("real/made.hex"), hex);
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+    EXPECT_EQ(folder.Entries(),
+              (std::set<std::string>{"font.txt", "real", "sub", "dangling", "loop-a", "loop-b", "to-stdout"}));
+}
+
+TEST_F(HexCommand, WritesIntoANamedPipe) {
+    const FontModel font = MakeFont(true, 6);
+    Write("font.txt", FontText(font));
+    const std::string pipe = folder.Path("pipe");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
+    std::string received;
+    std::thread reader([&] { received = TestFolder::Read(pipe); });  // waits for the writer
+    const ProcessResult r = Run({"hex", "font.txt", "--jukta", "-o", "pipe"});
+    if (r.status != 0) {  // let the reader go, so a failure cannot hang the test
+        const int fd = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0) ::close(fd);
+    }
+    reader.join();
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(received, HexText(font));
+    EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+    const ProcessResult verify = Run({"verify", "pipe", "font.txt", "--jukta"});
+    EXPECT_EQ(verify.status, 2);
+    EXPECT_NE(verify.err.find("it is a named pipe (FIFO)"), std::string::npos) << verify.err;
+}
+
+// Killed in the middle of its write (here by the file size limit), the
+// program leaves the old file and no temporary file behind.
+TEST_F(HexCommand, AnInterruptedWriteLeavesNoTemporaryFile) {
+    Write("font.txt", FontText(MakeFont(false, 7)));
+    Write("out.hex", "old image\r\n");
+    const ProcessResult r = RunProcess(
+        {"/bin/sh", "-c", std::string("ulimit -f 4; exec ") + LEDFONT_COMPANION + " hex font.txt --hindi -o out.hex"},
+        folder.Root());
+    EXPECT_NE(r.status, 0);
+    EXPECT_EQ(Read("out.hex"), "old image\r\n");
+    EXPECT_EQ(folder.Entries(), (std::set<std::string>{"font.txt", "out.hex"}));
 }
 
 TEST_F(HexCommand, ABadFontLeavesTheOldHexFileAndNamesFileAndLine) {

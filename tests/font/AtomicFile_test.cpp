@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <set>
+#include <vector>
 #include <string>
 
 #include "Error.h"
@@ -55,7 +56,9 @@ TEST(WriteFileAtomically, WritesAnEmptyContent) {
 
 TEST(WriteFileAtomically, KeepsThePermissionsOfTheFileItReplaces) {
     TestFolder folder;
-    for (mode_t mode : {mode_t{0640}, mode_t{0600}, mode_t{0444}, mode_t{0755}}) {
+    std::vector<mode_t> modes{0640, 0600, 0755};
+    if (test::RunningAsRoot()) modes.push_back(0444);  // an ordinary user is refused (below)
+    for (const mode_t mode : modes) {
         const std::string path = folder.Write("kept.txt", "old");
         ASSERT_EQ(chmod(path.c_str(), mode), 0);
         WriteFileAtomically(path, "new");
@@ -79,6 +82,17 @@ TEST(WriteFileAtomically, WritingThroughASymbolicLinkKeepsTheLink) {
     EXPECT_EQ(folder.Entries(), (std::set<std::string>{"link.txt", "real"}));
 }
 
+TEST(WriteFileAtomically, ADanglingLinkStaysAndTheFileItNamesIsCreated) {
+    TestFolder folder;
+    std::filesystem::create_directory(folder.Path("real"));
+    const std::string link = folder.Path("link.txt");
+    std::filesystem::create_symlink("real/font.txt", link);  // relative: from the link's folder
+    WriteFileAtomically(link, "new");
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(TestFolder::Read(folder.Path("real/font.txt")), "new");
+    EXPECT_EQ(TestFolder::EntriesOf(folder.Path("real")), (std::set<std::string>{"font.txt"}));
+}
+
 TEST(WriteFileAtomically, ARelativePathLandsInTheWorkingFolder) {
     TestFolder folder;
     const auto previous = std::filesystem::current_path();
@@ -93,6 +107,7 @@ struct FailCase {
     std::string name;
     std::string relativePath;  // under the test folder; empty means the empty path
     ErrorNumber number;
+    std::string said = "";     // part of the description
 };
 
 std::ostream& operator<<(std::ostream& os, const FailCase& c) { return os << c.name; }
@@ -104,6 +119,11 @@ TEST_P(WriteFailure, IsTypedAndLeavesTheFolderAsItWas) {
     folder.Write("plain.txt", "old");
     std::filesystem::create_directory(folder.Path("sub"));
     folder.Write("sub/inside.txt", "kept");
+    ASSERT_EQ(mkfifo(folder.Path("fifo").c_str(), 0644), 0);
+    std::filesystem::create_symlink("fifo", folder.Path("fifo-link"));
+    std::filesystem::create_symlink("/dev/null", folder.Path("null-link"));
+    std::filesystem::create_symlink("loop-b", folder.Path("loop-a"));
+    std::filesystem::create_symlink("loop-a", folder.Path("loop-b"));
     const auto before = folder.Entries();
     const std::string path = GetParam().relativePath.empty() ? "" : folder.Path(GetParam().relativePath);
     try {
@@ -111,8 +131,11 @@ TEST_P(WriteFailure, IsTypedAndLeavesTheFolderAsItWas) {
         FAIL() << "wrote to \"" << path << "\"";
     } catch (const Error& e) {
         EXPECT_EQ(e.Number(), GetParam().number) << e.Description();
+        EXPECT_NE(e.Description().find(GetParam().said), std::string::npos) << e.Description();
     }
     EXPECT_EQ(folder.Entries(), before);
+    EXPECT_TRUE(std::filesystem::is_fifo(folder.Path("fifo")));
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
     EXPECT_EQ(TestFolder::Read(folder.Path("plain.txt")), "old");
     EXPECT_EQ(TestFolder::EntriesOf(folder.Path("sub")), (std::set<std::string>{"inside.txt"}));
     EXPECT_TRUE(std::filesystem::is_directory(folder.Path("sub")));
@@ -122,7 +145,11 @@ INSTANTIATE_TEST_SUITE_P(
     BadTargets, WriteFailure,
     ::testing::Values(FailCase{"MissingFolder", "nowhere/font.txt", ErrorNumber::PathNotFound},
                       FailCase{"FolderIsAFile", "plain.txt/font.txt", ErrorNumber::PathNotFound},
-                      FailCase{"TargetIsAFolder", "sub", ErrorNumber::PathFileAccess},
+                      FailCase{"TargetIsAFolder", "sub", ErrorNumber::PathFileAccess, "is a folder"},
+                      FailCase{"Fifo", "fifo", ErrorNumber::PathFileAccess, "is a named pipe"},
+                      FailCase{"LinkToAFifo", "fifo-link", ErrorNumber::PathFileAccess, "is a named pipe"},
+                      FailCase{"LinkToADevice", "null-link", ErrorNumber::PathFileAccess, "character device"},
+                      FailCase{"LinkLoop", "loop-a", ErrorNumber::PathFileAccess, "loop"},
                       FailCase{"EmptyPath", "", ErrorNumber::BadFileName}),
     [](const ::testing::TestParamInfo<FailCase>& param) { return param.param.name; });
 

@@ -219,22 +219,39 @@ TEST(ItemReader, AMovedReaderGoesOnWhereItStopped) {
     EXPECT_THROW(second.Next(), InputPastEndError);
 }
 
-TEST(ItemReader, OpeningFailuresAreTyped) {
+// Anything but a regular file is refused at once: opening a FIFO for reading
+// would wait for a writer, and a device may never end.
+TEST(ItemReader, OpeningFailuresAreTypedAndNeverWait) {
     TestFolder folder;
     folder.Write("plain.txt", "1\r\n");
     std::filesystem::create_directory(folder.Path("sub"));
-    const std::vector<std::pair<std::string, ErrorNumber>> cases = {
-        {folder.Path("missing.txt"), ErrorNumber::FileNotFound},
-        {folder.Path("sub"), ErrorNumber::PathFileAccess},
-        {folder.Path("plain.txt/inner.txt"), ErrorNumber::PathNotFound},
-        {"", ErrorNumber::BadFileName},
+    ASSERT_EQ(mkfifo(folder.Path("fifo").c_str(), 0644), 0);
+    std::filesystem::create_symlink("fifo", folder.Path("fifo-link"));
+    std::filesystem::create_symlink("loop-b", folder.Path("loop-a"));
+    std::filesystem::create_symlink("loop-a", folder.Path("loop-b"));
+    struct Case {
+        std::string path;
+        ErrorNumber number;
+        std::string said;
     };
-    for (const auto& [path, number] : cases) {
+    const std::vector<Case> cases = {
+        {folder.Path("missing.txt"), ErrorNumber::FileNotFound, "File not found"},
+        {folder.Path("sub"), ErrorNumber::PathFileAccess, "it is a folder"},
+        {folder.Path("fifo"), ErrorNumber::PathFileAccess, "it is a named pipe (FIFO)"},
+        {folder.Path("fifo-link"), ErrorNumber::PathFileAccess, "it is a named pipe (FIFO)"},
+        {"/dev/zero", ErrorNumber::PathFileAccess, "it is a character device"},
+        {folder.Path("loop-a"), ErrorNumber::PathFileAccess, "loop"},
+        {folder.Path("plain.txt/inner.txt"), ErrorNumber::PathNotFound, "Path not found"},
+        {"", ErrorNumber::BadFileName, "empty"},
+    };
+    for (const Case& c : cases) {
         try {
-            ItemReader::OpenFile(path);
-            ADD_FAILURE() << "opened \"" << path << "\"";
+            ItemReader::OpenFile(c.path);
+            ADD_FAILURE() << "opened \"" << c.path << "\"";
         } catch (const Error& e) {
-            EXPECT_EQ(e.Number(), number) << path << ": " << e.Description();
+            EXPECT_EQ(e.Number(), c.number) << c.path << ": " << e.Description();
+            EXPECT_NE(e.Description().find(c.said), std::string::npos) << e.Description();
+            EXPECT_NE(e.Description().find(c.path), std::string::npos) << e.Description();
         }
     }
 }
