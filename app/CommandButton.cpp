@@ -4,8 +4,8 @@
 
 namespace ledfont {
 
-// Not auto-default: Qt would then draw the buttons with a default frame, and
-// the window has no default button. Return is handled below instead.
+// Not auto-default: Qt would then draw the focused button as a dialog's
+// default button. Return is handled below instead.
 CommandButton::CommandButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {
     setAutoDefault(false);
     connect(this, &QPushButton::clicked, this, [this] { RunUserEvent(this, click_); });

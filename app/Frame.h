@@ -13,13 +13,14 @@ class Frame : public QGroupBox {
 public:
     explicit Frame(const QString& caption = QString(), QWidget* parent = nullptr);
 
-    // Pixel row of the border's top line.
-    int TopLine() const;
     // The band of the top line the caption covers; empty without a caption.
     QRect CaptionRect() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    int TopLine() const;  // pixel row of the border's top line
 };
 
 }  // namespace ledfont
