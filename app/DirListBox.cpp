@@ -1,18 +1,33 @@
 #include "DirListBox.h"
 
+#include <sys/stat.h>
+
+#include <QFile>
 #include <QFileInfo>
 #include <QStyle>
 
+#include "ElidedRows.h"
 #include "Error.h"
+#include "FileKind.h"
 #include "FolderEntries.h"
 
 namespace ledfont {
 
 namespace {
 const QString kIndent = QStringLiteral("   ");
+
+// "Path not found" naming the path, and what it is when it is there but no folder.
+std::string NotAFolder(const QString& path) {
+    const QByteArray name = QFile::encodeName(path);
+    std::string text = "Path not found (\"" + name.toStdString() + "\"";
+    struct stat st {};
+    if (::stat(name.constData(), &st) == 0) text += " is " + FileKindText(st.st_mode) + ", not a folder";
+    return text + ")";
+}
 }
 
 DirListBox::DirListBox(QWidget* parent) : QListWidget(parent) {
+    ElidedRows::Apply(*this, Qt::ElideRight);
     Show(CleanFolderPath(QDir::currentPath()));
     connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         const QString folder = item->data(kPathRole).toString();
@@ -22,7 +37,7 @@ DirListBox::DirListBox(QWidget* parent) : QListWidget(parent) {
 
 void DirListBox::SetPath(const QString& path) {
     const QString folder = CleanFolderPath(path);
-    if (!QFileInfo(folder).isDir()) throw PathNotFoundError("Path not found");
+    if (!QFileInfo(folder).isDir()) throw PathNotFoundError(NotAFolder(folder));
     Show(folder);
     if (change_) change_();
 }
@@ -49,6 +64,7 @@ void DirListBox::Show(const QString& path) {
 void DirListBox::AddFolder(const QString& name, const QString& path, int depth, bool open) {
     auto* item = new QListWidgetItem(kIndent.repeated(depth) + name, this);
     item->setData(kPathRole, path);
+    item->setToolTip(path);
     item->setIcon(style()->standardIcon(open ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon));
 }
 

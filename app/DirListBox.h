@@ -17,8 +17,8 @@ public:
     explicit DirListBox(QWidget* parent = nullptr);
 
     QString Path() const { return path_; }
-    // Opens the folder and raises Change. Throws PathNotFoundError, changing
-    // nothing, for a folder that does not exist.
+    // Opens the folder and raises Change. Throws PathNotFoundError naming the
+    // path, changing nothing, for anything but a folder or a link to one.
     void SetPath(const QString& path);
 
     void SetChangeHandler(Handler handler) { change_ = std::move(handler); }

@@ -50,8 +50,21 @@ QStringList DriveListBox::Volumes() {
 }
 
 QString DriveListBox::VolumeOf(const QString& path) {
-    const QString root = QStorageInfo(path).rootPath();
-    return root.isEmpty() ? QStringLiteral("/") : root;
+    QStringList roots;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) roots.append(volume.rootPath());
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return VolumeAmong(canonical.isEmpty() ? QDir::cleanPath(path) : canonical, roots);
+}
+
+// In a chroot whose root is no mount point, a path may lie on no listed
+// volume at all; "/" holds everything then.
+QString DriveListBox::VolumeAmong(const QString& path, const QStringList& roots) {
+    QString best = QStringLiteral("/");
+    for (const QString& root : roots) {
+        const bool holds = root == QStringLiteral("/") || path == root || path.startsWith(root + QLatin1Char('/'));
+        if (holds && root.size() > best.size()) best = root;
+    }
+    return best;
 }
 
 void DriveListBox::SetDrive(const QString& path) {

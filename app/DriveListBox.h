@@ -22,8 +22,10 @@ public:
 
     // Root folders of the mounted volumes, sorted, without duplicates.
     static QStringList Volumes();
-    // Root folder of the volume that holds path.
+    // Root folder of the mounted volume that holds path (links resolved).
     static QString VolumeOf(const QString& path);
+    // The deepest of roots that is path or one of its folders; "/" when none is.
+    static QString VolumeAmong(const QString& path, const QStringList& roots);
 
 private:
     int IndexOfVolume(const QString& root);

@@ -2,11 +2,14 @@
 
 #include <QKeyEvent>
 
+#include "ElidedRows.h"
 #include "FolderEntries.h"
 
 namespace ledfont {
 
+// A long name is cut in its middle, so its end (".txt") stays in sight.
 FileListBox::FileListBox(QWidget* parent) : QListWidget(parent) {
+    ElidedRows::Apply(*this, Qt::ElideMiddle);
     SetPath(QDir::currentPath());
     // A ctrl-click can leave no file selected; that is no choice of a file.
     connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem*) {
@@ -17,7 +20,10 @@ FileListBox::FileListBox(QWidget* parent) : QListWidget(parent) {
 void FileListBox::SetPath(const QString& path) {
     path_ = CleanFolderPath(path);
     clear();
-    addItems(FolderEntries(path_, QDir::Files));
+    for (const QString& name : FolderEntries(path_, QDir::Files)) {
+        auto* item = new QListWidgetItem(name, this);
+        item->setToolTip(name);  // the whole name of one that is cut
+    }
     setCurrentRow(-1);
 }
 

@@ -1,7 +1,6 @@
 #include "FrmFont.h"
 
 #include <QFile>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <algorithm>
@@ -14,6 +13,7 @@
 #include "FileListBox.h"
 #include "FontFilePath.h"
 #include "FontIcon.h"
+#include "Frame.h"
 #include "FrmFontLayout.h"
 #include "GlyphLimits.h"
 #include "OptionButton.h"
@@ -29,10 +29,17 @@ QString ToQString(std::string_view text) {
 }
 
 const QColor kCentreMarkerColour(0, 192, 192);
+
+// The canvas's place as the layout gives it: the editor draws and places the
+// marker with these numbers.
+PicGeometry PicPlace() {
+    const ControlPlace& place = PlaceOf("pic");
+    return {static_cast<float>(place.left), static_cast<float>(place.width), static_cast<float>(place.height)};
+}
 }  // namespace
 
 FrmFont::FrmFont(QWidget* parent)
-    : QWidget(parent), grid_(canvas_, PicGeometry{}), glyphControls_(glyphWidgets_),
+    : QWidget(parent), grid_(canvas_, PicPlace()), glyphControls_(glyph_),
       transfer_(font_, grid_, glyphControls_) {
     setObjectName(ToQString(kWindowName));
     setWindowTitle(QString::fromUtf8(kCaption));
@@ -68,37 +75,36 @@ Widget* FrmFont::Place(Widget* widget, std::string_view name) {
 }
 
 void FrmFont::CreateControls() {
-    Frame1 = Place(new QGroupBox, "Frame1");
-    Frame3 = Place(new QGroupBox(QStringLiteral("Font File")), "Frame3");
+    Frame1 = Place(new Frame, "Frame1");
+    Frame3 = Place(new Frame(QStringLiteral("Font File")), "Frame3");
     cmdConvertToHex = Place(new CommandButton(QStringLiteral("Make HEX File")), "cmdConvertToHex");
     CreateEditorArea();
     CreateFileArea();
-    glyphWidgets_ = {optConst, optVowel, optIkaar, cmbCols, cmbCentre, shpCentre, lblLoc, txtJukta};
     SetTabOrder();
 }
 
 void FrmFont::CreateEditorArea() {
-    Frame2 = Place(new QGroupBox, "Frame2");
-    lblLoc = Place(new QLabel(QStringLiteral("Loc")), "lblLoc");
+    Frame2 = Place(new Frame, "Frame2");
+    glyph_.lblLoc = Place(new QLabel(QStringLiteral("Loc")), "lblLoc");
     cmdShowDec = Place(new CommandButton(QStringLiteral("<<")), "cmdShowDec");
     cmdShowInc = Place(new CommandButton(QStringLiteral(">>")), "cmdShowInc");
-    FrameJ = Place(new QGroupBox(QStringLiteral("Jukta")), "FrameJ");
-    for (std::size_t i = 0; i < txtJukta.size(); ++i) {
-        txtJukta[i] = Place(new QLineEdit, i == 0 ? "txtJukta0" : "txtJukta1");
-        txtJukta[i]->setMaxLength(2);
+    FrameJ = Place(new Frame(QStringLiteral("Jukta")), "FrameJ");
+    for (std::size_t i = 0; i < glyph_.txtJukta.size(); ++i) {
+        glyph_.txtJukta[i] = Place(new QLineEdit, i == 0 ? "txtJukta0" : "txtJukta1");
+        glyph_.txtJukta[i]->setMaxLength(2);
     }
     FrameJ->hide();
     Label1 = Place(new QLabel(QStringLiteral("No. of Cols.")), "Label1");
-    shpCentre = Place(new Shape(kCentreMarkerColour), "shpCentre");
-    shpCentre->SetLeft(static_cast<float>(PlaceOf("shpCentre").left));
+    glyph_.shpCentre = Place(new Shape(kCentreMarkerColour), "shpCentre");
+    glyph_.shpCentre->SetLeft(static_cast<float>(PlaceOf("shpCentre").left));
     pic = Place(new PictureBox(canvas_), "pic");
-    cmbCols = Place(new ComboBox, "cmbCols");
+    glyph_.cmbCols = Place(new ComboBox, "cmbCols");
     Label2 = Place(new QLabel(QStringLiteral("Centre")), "Label2");
-    cmbCentre = Place(new ComboBox, "cmbCentre");
-    optConst = Place(new OptionButton(QStringLiteral("Consonant")), "optConst");
-    optVowel = Place(new OptionButton(QStringLiteral("Vowel")), "optVowel");
-    optIkaar = Place(new OptionButton(QStringLiteral("Ikaar")), "optIkaar");
-    optConst->SetValue(true);
+    glyph_.cmbCentre = Place(new ComboBox, "cmbCentre");
+    glyph_.optConst = Place(new OptionButton(QStringLiteral("Consonant")), "optConst");
+    glyph_.optVowel = Place(new OptionButton(QStringLiteral("Vowel")), "optVowel");
+    glyph_.optIkaar = Place(new OptionButton(QStringLiteral("Ikaar")), "optIkaar");
+    glyph_.optConst->SetValue(true);
 }
 
 void FrmFont::CreateFileArea() {
@@ -133,8 +139,8 @@ void FrmFont::SetTabOrder() {
 void FrmFont::WireHandlers() {
     pic->SetMouseDownHandler([this](int b, int s, float x, float y) { picMouseDown(b, s, x, y); });
     pic->SetMouseMoveHandler([this](int b, int s, float x, float y) { picMouseMove(b, s, x, y); });
-    cmbCols->SetClickHandler([this] { transfer_.ColsClick(); });
-    cmbCentre->SetClickHandler([this] { transfer_.CentreClick(); });
+    glyph_.cmbCols->SetClickHandler([this] { transfer_.ColsClick(); });
+    glyph_.cmbCentre->SetClickHandler([this] { transfer_.CentreClick(); });
     cmdShowDec->SetClickHandler([this] { cmdShowDecClick(); });
     cmdShowInc->SetClickHandler([this] { cmdShowIncClick(); });
     Drive1->SetChangeHandler([this] { Drive1Change(); });
@@ -150,10 +156,11 @@ void FrmFont::WireHandlers() {
 void FrmFont::FormLoad() {
     grid_.DrawGrid();
     for (int columns = kFewestColumns; columns <= kMostColumns; ++columns)
-        cmbCols->AddItem(QString::number(columns));
-    cmbCols->SetListIndex(7);
-    for (int centre = kFirstCentre; centre <= kLastCentre; ++centre) cmbCentre->AddItem(QString::number(centre));
-    cmbCentre->SetListIndex(0);
+        glyph_.cmbCols->AddItem(QString::number(columns));
+    glyph_.cmbCols->SetListIndex(7);
+    for (int centre = kFirstCentre; centre <= kLastCentre; ++centre)
+        glyph_.cmbCentre->AddItem(QString::number(centre));
+    glyph_.cmbCentre->SetListIndex(0);
     transfer_.RememberShownGlyph();  // the blank canvas stands for glyph 0 until a load
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QWidget>
-#include <array>
 #include <string_view>
 
 #include "FontState.h"
@@ -10,20 +9,17 @@
 #include "LedGrid.h"
 #include "WidgetGlyphControls.h"
 
-class QGroupBox;
 class QLabel;
-class QLineEdit;
 
 namespace ledfont {
 
-class ComboBox;
 class CommandButton;
 class DirListBox;
 class DriveListBox;
 class FileListBox;
+class Frame;
 class OptionButton;
 class PictureBox;
-class Shape;
 
 // The program's one window. It owns the font state and the glyph editor for
 // the whole run; its handlers call the named operations of the editor and
@@ -71,28 +67,24 @@ private:
     FontState font_;
     LedCanvas canvas_;
     LedGrid grid_;
-    GlyphWidgets glyphWidgets_;
+    // The glyph's own controls (optConst, cmbCols, shpCentre, lblLoc,
+    // txtJukta...) live only here: the editor reads and writes them through
+    // glyphControls_, the window creates and wires them through glyph_.
+    GlyphWidgets glyph_;
     WidgetGlyphControls glyphControls_;
     GlyphTransfer transfer_;
+    bool fontLoaded_ = false;  // a Load's file step has succeeded
 
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QGroupBox* Frame3 = nullptr;
-    QGroupBox* FrameJ = nullptr;
+    Frame* Frame1 = nullptr;
+    Frame* Frame2 = nullptr;
+    Frame* Frame3 = nullptr;
+    Frame* FrameJ = nullptr;
     PictureBox* pic = nullptr;
-    Shape* shpCentre = nullptr;
-    ComboBox* cmbCols = nullptr;
-    ComboBox* cmbCentre = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
-    QLabel* lblLoc = nullptr;
     QLabel* lblFile = nullptr;
-    OptionButton* optConst = nullptr;
-    OptionButton* optVowel = nullptr;
-    OptionButton* optIkaar = nullptr;
     OptionButton* optHindi = nullptr;
     OptionButton* optJukta = nullptr;
-    std::array<QLineEdit*, 2> txtJukta{};
     CommandButton* cmdShowDec = nullptr;
     CommandButton* cmdShowInc = nullptr;
     CommandButton* cmdNew = nullptr;

@@ -1,12 +1,13 @@
 // The window's commands: stepping between glyphs, Load, Save and Make HEX File.
 // Each reports its own failure in an error box and leaves the font table and
 // the window ready for the next command.
-#include <QGroupBox>
 #include <exception>
 
 #include "CommandButton.h"
+#include "Error.h"
 #include "FileListBox.h"
 #include "FontFile.h"
+#include "Frame.h"
 #include "FrmFont.h"
 #include "HexExport.h"
 #include "OptionButton.h"
@@ -43,6 +44,7 @@ void FrmFont::LoadChosenFont() {
         LoadFont(font_, font_.FontFile);
     }
     font_.IsJukta = jukta;
+    fontLoaded_ = true;
     FrameJ->setVisible(jukta);
     ShowFirstGlyph();
 }
@@ -70,9 +72,15 @@ void FrmFont::cmdSaveClick() {
     RunReported(this, Title("Error Saving File"), [this] { SaveFont(font_, font_.FontFile); });
 }
 
+// Until a Load has filled the table there is no font to export: an all-zero
+// image would silently replace the chosen font's HEX file.
 void FrmFont::cmdConvertToHexClick() {
-    if (RunReported(this, Title("Error Making HEX File"), [this] { MakeHexFile(font_); }))
-        File1->Refresh();  // the new HEX file shows up beside the font
+    if (font_.FontFile.empty()) return;
+    const bool made = RunReported(this, Title("Error Making HEX File"), [this] {
+        if (!fontLoaded_) throw InvalidCallError("No font is loaded: press Load first");
+        MakeHexFile(font_);
+    });
+    if (made) File1->Refresh();  // the new HEX file shows up beside the font
 }
 
 }  // namespace ledfont

@@ -6,9 +6,11 @@
 
 namespace {
 
+constexpr ledfont::PicGeometry kPic{240.0f, 2535.0f, 2535.0f};  // the window's canvas
+
 void BM_DragPaintStep(benchmark::State& state) {
     ledfont::LedCanvas canvas;
-    ledfont::LedGrid grid(canvas, ledfont::PicGeometry{});
+    ledfont::LedGrid grid(canvas, kPic);
     ledfont::ByteArray<51> map;
     grid.DrawGrid();
     float x = 5.0f;
@@ -22,7 +24,7 @@ BENCHMARK(BM_DragPaintStep);
 
 void BM_GetMap(benchmark::State& state) {
     ledfont::LedCanvas canvas;
-    ledfont::LedGrid grid(canvas, ledfont::PicGeometry{});
+    ledfont::LedGrid grid(canvas, kPic);
     ledfont::ByteArray<51> map;
     grid.DrawGrid();
     for (auto _ : state) {

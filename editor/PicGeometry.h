@@ -6,9 +6,9 @@ namespace ledfont {
 // The grid and the column-count line are drawn with these sizes used as if
 // they were canvas units; the centre marker is placed from Left and Width.
 struct PicGeometry {
-    float Left = 240.0f;
-    float Width = 2535.0f;
-    float Height = 2535.0f;
+    float Left;
+    float Width;
+    float Height;
 };
 
 }  // namespace ledfont

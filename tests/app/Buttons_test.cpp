@@ -31,7 +31,20 @@ TEST(CommandButton, DisabledButtonRaisesNoClick) {
     button.setEnabled(false);
     QTest::mouseClick(&button, Qt::LeftButton);
     QTest::keyClick(&button, Qt::Key_Space);
+    QTest::keyClick(&button, Qt::Key_Return);
     EXPECT_EQ(clicks, 0);
+}
+
+// Return and Enter press the focused button as Space does; other keys do not.
+TEST(CommandButton, ReturnEnterAndSpaceOnTheFocusedButtonPressItOnce) {
+    CommandButton button(Q("Load"));
+    int clicks = 0;
+    button.SetClickHandler([&] { ++clicks; });
+    QTest::keyClick(&button, Qt::Key_Return);
+    QTest::keyClick(&button, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(&button, Qt::Key_Space);
+    QTest::keyClick(&button, Qt::Key_Escape);
+    EXPECT_EQ(clicks, 3);
 }
 
 TEST(CommandButton, FailureOfAClickIsShownAsErrorBox) {

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QScrollBar>
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -139,6 +142,49 @@ TEST_F(ChooserTree, MissingFolderIsRefusedAndNothingMoves) {
     EXPECT_EQ(file1->Path(), Path(root));
 }
 
+// Links to a FIFO or a device are neither folders nor files to choose, and
+// opening one as a folder names it; links to a folder or a file are listed.
+TEST_F(ChooserTree, ListsShowOnlyFoldersFilesAndLinksToThem) {
+    const fs::path links = root / "links";
+    fs::create_directories(links / "real");
+    std::ofstream(links / "font.txt") << "1\n";
+    ASSERT_EQ(mkfifo((links / "pipe").c_str(), 0600), 0);
+    const std::pair<const char*, const char*> linked[] = {
+        {"topipe", "pipe"}, {"todevice", "/dev/null"}, {"todir", "real"}, {"tofile", "font.txt"}, {"dangling", "x"}};
+    for (const auto& [name, target] : linked) fs::create_symlink(target, links / name);
+    dir1->SetPath(Path(links));
+    EXPECT_EQ(Texts(file1), (std::vector<std::string>{"font.txt", "tofile"}));
+    const std::vector<std::string> folders = Texts(dir1);
+    EXPECT_EQ(std::vector<std::string>(folders.end() - 3, folders.end()),
+              (std::vector<std::string>{"links", "real", "todir"}));
+    try {
+        dir1->SetPath(Path(links / "topipe"));
+        ADD_FAILURE() << "a link to a FIFO was opened as a folder";
+    } catch (const ledfont::PathNotFoundError& error) {
+        EXPECT_EQ(error.Description(),
+                  "Path not found (\"" + (links / "topipe").string() + "\" is a named pipe (FIFO), not a folder)");
+    }
+    EXPECT_EQ(dir1->Path(), Path(links));
+}
+
+// Rows never reach past the list: no horizontal scroll bar can cover the last
+// one, and a long name is cut where the list ends.
+TEST_F(ChooserTree, LongNamesAreCutAndTheLastRowStaysInSight) {
+    for (int i = 0; i < 20; ++i) std::ofstream(root / ("font" + std::to_string(i) + ".txt")) << "1\n";
+    std::ofstream(root / (std::string(120, 'w') + ".txt")) << "1\n";
+    fs::create_directory(root / std::string(120, 'w'));
+    dir1->SetPath(Path(root));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    for (QListWidget* list : std::initializer_list<QListWidget*>{dir1, file1}) {
+        EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+        for (int i = 0; i < list->count(); ++i) {
+            list->scrollToItem(list->item(i));
+            EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(i)))) << i;
+        }
+    }
+}
+
 TEST_F(ChooserTree, FileListOfAMissingFolderIsEmpty) {
     file1->SetPath(Path(root / "nowhere"));
     EXPECT_EQ(file1->count(), 0);
@@ -205,11 +251,23 @@ TEST(DriveList, OffersTheRootAndSortedDistinctVolumes) {
     for (const QString& volume : volumes) EXPECT_TRUE(fs::is_directory(volume.toStdString())) << volume.toStdString();
 }
 
+// In a chroot whose root is no mount point the working folder may lie on no
+// mounted volume; the list then shows "/".
 TEST(DriveList, StartsAtTheVolumeOfTheWorkingFolder) {
     FrmFont window;
     auto* drive1 = Find<ledfont::DriveListBox>(&window, "Drive1");
     ASSERT_NE(drive1, nullptr);
-    EXPECT_EQ(drive1->Drive(), QStorageInfo(QDir::currentPath()).rootPath());
+    const QString mounted = QStorageInfo(QDir::currentPath()).rootPath();
+    EXPECT_EQ(drive1->Drive(), mounted.isEmpty() ? Q("/") : mounted);
+}
+
+TEST(DriveList, VolumeOfAPathIsTheDeepestMountHoldingItElseTheRoot) {
+    using ledfont::DriveListBox;
+    const QStringList roots{Q("/"), Q("/home"), Q("/home/u"), Q("/media/usb")};
+    EXPECT_EQ(DriveListBox::VolumeAmong(Q("/home/u/fonts"), roots), Q("/home/u"));
+    EXPECT_EQ(DriveListBox::VolumeAmong(Q("/media/usb"), roots), Q("/media/usb"));
+    EXPECT_EQ(DriveListBox::VolumeAmong(Q("/homework"), roots), Q("/"));
+    EXPECT_EQ(DriveListBox::VolumeAmong(Q("/srv/fonts"), {Q("/proc"), Q("/home")}), Q("/"));  // no "/" mount
 }
 
 TEST_F(ChooserTree, ChangingTheDriveOpensItsRootInBothLists) {

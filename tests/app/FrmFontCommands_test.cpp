@@ -4,18 +4,25 @@
 // byte with texts this file builds itself from the records it wrote.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <set>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "../font/FileSizeLimit.h"
@@ -443,7 +450,8 @@ TEST_P(FailedLoad, ReportsAndLeavesTableModeFrameCanvasAndSaveAsTheyWere) {
     const Snapshot before = Take();
 
     Click("cmdLoad");
-    ExpectOneBox("Error Loading File");
+    ASSERT_NO_FATAL_FAILURE(ExpectOneBox("Error Loading File"));
+    EXPECT_TRUE(boxes.shown()[0].text.contains(QString::fromStdString((root / "bad.txt").string())));
     const Snapshot after = Take();
     EXPECT_EQ(after.controls, before.controls) << "IsJukta|CurChar|FrameJ|Save|lblLoc|codes";
     EXPECT_TRUE(after.bytes == before.bytes);
@@ -482,6 +490,20 @@ TEST_F(FontEditor, FailedSaveReportsAndKeepsTheOldFile) {
     EXPECT_EQ(Read("hindi.txt"), FontText(edited));
 }
 
+// The chosen file's HEX file stays as it is until a font was loaded: the
+// empty table would replace it with an image of nothing.
+TEST_F(FontEditor, MakeHexBeforeAnyLoadWritesNothingAndSaysSo) {
+    Write("hindi.hex", "old\r\n");
+    ClickFile("hindi.txt");
+    Click("cmdConvertToHex");
+    ASSERT_NO_FATAL_FAILURE(ExpectOneBox("Error Making HEX File"));
+    EXPECT_EQ(boxes.shown()[0].text, Q("No font is loaded: press Load first"));
+    EXPECT_EQ(Read("hindi.hex"), "old\r\n");
+    Click("cmdLoad");
+    Click("cmdConvertToHex");
+    EXPECT_EQ(Read("hindi.hex"), HexText(hindi));
+}
+
 TEST_F(FontEditor, MakeHexRefusesAFontFileThatWouldBeItsOwnHexFile) {
     Write("x.hex", FontText(hindi));
     Load("x.hex", false);
@@ -492,6 +514,99 @@ TEST_F(FontEditor, MakeHexRefusesAFontFileThatWouldBeItsOwnHexFile) {
     EXPECT_EQ(Read("x.hex"), FontText(hindi));
     EXPECT_EQ(Entries(root), entries);
 }
+
+// ---- Paths that are no font file: FIFOs, links, folders, devices ---------
+
+// Three seconds on, opens the FIFO from both ends until the command under test
+// has returned: a Load or Save blocked on it then fails on its time instead of
+// hanging the suite. The reader stays open, so a font text (far less than a
+// pipe holds) can be written into it whole.
+class FifoUnblocker {
+public:
+    explicit FifoUnblocker(fs::path fifo) : thread_([this, fifo] {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+        int reader = -1;
+        for (; !done_; std::this_thread::sleep_for(std::chrono::milliseconds(10))) {
+            if (std::chrono::steady_clock::now() < deadline) continue;
+            if (reader < 0) reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+            if (const int writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK); writer >= 0) ::close(writer);
+        }
+        if (reader >= 0) ::close(reader);
+    }) {}
+    ~FifoUnblocker() {
+        done_ = true;
+        thread_.join();
+    }
+
+private:
+    std::atomic<bool> done_{false};
+    std::thread thread_;
+};
+
+struct OddPath {
+    const char* name;
+    const char* fifo;    // made first when not empty
+    const char* target;  // "odd.txt" becomes a link to it; empty: odd.txt is the FIFO or a folder
+    bool saveRefused;    // a dangling link is followed: Save creates the file it names
+};
+
+class NoFontFile : public FontEditor, public testing::WithParamInterface<OddPath> {};
+
+// The file list offers none of these: the path stands for a file that was
+// clicked and then replaced.
+TEST_P(NoFontFile, LoadAndMakeHexRefuseAtOnceAndSaveLeavesItAsItWas) {
+    const OddPath& c = GetParam();
+    if (c.target == std::string("/dev/zero") && !fs::is_character_file(c.target)) GTEST_SKIP();
+    const fs::path path = root / "odd.txt";
+    if (*c.fifo) {
+        ASSERT_EQ(::mkfifo((root / c.fifo).c_str(), 0600), 0);
+    }
+    if (*c.target) fs::create_symlink(c.target, path);
+    if (!fs::exists(fs::symlink_status(path))) fs::create_directory(path);
+    const auto kindAt = [&] { return std::pair(fs::symlink_status(path).type(), fs::status(path).type()); };
+    const auto kind = kindAt();
+    const std::set<std::string> entries = Entries(root);
+    const std::vector<ledfont::Colour> canvas = Pixels();
+    window.Font().FontFile = path.string();
+    const auto start = std::chrono::steady_clock::now();
+    {
+        FifoUnblocker unblocker(root / c.fifo);
+        Click("cmdLoad");
+    }
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    ASSERT_NO_FATAL_FAILURE(ExpectOneBox("Error Loading File"));
+    EXPECT_TRUE(boxes.shown()[0].text.contains(QString::fromStdString(path.string())));
+    EXPECT_EQ(window.Font().FontBytes, ledfont::FontTable{});
+    EXPECT_EQ(Pixels(), canvas);
+    EXPECT_FALSE(Enabled("cmdSave") || Shown("FrameJ"));
+
+    Click("cmdConvertToHex");
+    ASSERT_EQ(boxes.shown().size(), 2u);
+    EXPECT_EQ(boxes.shown()[1].text, Q("No font is loaded: press Load first"));
+
+    Load("hindi.txt", false);
+    window.Font().FontFile = path.string();
+    {
+        FifoUnblocker unblocker(root / c.fifo);
+        Click("cmdSave");
+    }
+    ASSERT_EQ(boxes.shown().size(), c.saveRefused ? 3u : 2u);
+    if (c.saveRefused) {
+        EXPECT_EQ(boxes.shown()[2].title, Q("Error Saving File"));
+        EXPECT_EQ(kindAt(), kind);
+        EXPECT_EQ(Entries(root), entries);
+    } else {
+        EXPECT_EQ(Read(c.target), FontText(hindi));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, NoFontFile,
+                         testing::Values(OddPath{"Fifo", "odd.txt", "", true},
+                                         OddPath{"LinkToFifo", "pipe", "pipe", true},
+                                         OddPath{"DanglingLink", "", "gone.txt", false},
+                                         OddPath{"Folder", "", "", true},
+                                         OddPath{"LinkToDevice", "", "/dev/zero", true}),
+                         [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace
 

@@ -3,11 +3,14 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QIcon>
+#include <QImage>
 #include <QLineEdit>
 #include <algorithm>
 #include <string>
 #include <vector>
 
+#include "ComboBox.h"
+#include "Frame.h"
 #include "FrmFont.h"
 #include "Shape.h"
 #include "WidgetLookup.h"
@@ -182,6 +185,36 @@ TEST(FrmFontStartUp, CentreMarkerStandsAboveTheCanvasLeftEdge) {
     ASSERT_NE(marker, nullptr);
     EXPECT_EQ(marker->x(), 240 / 15);
     EXPECT_FLOAT_EQ(marker->Left(), 240.0f);
+    // Centre "5" moves it four sixteenths of the canvas's 2535 twips along.
+    Find<ledfont::ComboBox>(&window, "cmbCentre")->SetListIndex(4);
+    EXPECT_FLOAT_EQ(marker->Left(), 240.0f + 4.0f * 2535.0f / 16.0f);
+}
+
+// Each frame draws its border around what it holds: the top line (the first
+// row near the right edge that is not background) runs from the left edge
+// above every child, the caption breaks it, and no child reaches the border.
+TEST(FrmFontLayout, FramesDrawTheirBorderAroundTheirChildren) {
+    FrmFont window;
+    for (const char* name : {"Frame1", "Frame2", "Frame3", "FrameJ"}) {
+        auto* frame = Find<ledfont::Frame>(&window, name);
+        ASSERT_NE(frame, nullptr);
+        const QImage image = frame->grab().toImage();
+        const int x = image.width() - 4;
+        int top = 0;
+        while (top < image.height() - 1 && image.pixel(x, top) == image.pixel(x, 0)) ++top;
+        const QRgb line = image.pixel(x, top);
+        EXPECT_EQ(image.pixel(2, top), line) << name;
+        for (const QWidget* child : frame->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            EXPECT_TRUE(QRect(2, top + 2, image.width() - 4, image.height() - top - 4).contains(child->geometry()))
+                << name << " / " << child->objectName().toStdString();
+        }
+        int onLine = 0;
+        for (int cx = frame->CaptionRect().left(); cx <= frame->CaptionRect().right(); ++cx)
+            onLine += image.pixel(cx, top) == line;
+        if (!frame->title().isEmpty()) {
+            EXPECT_LT(onLine, frame->CaptionRect().width()) << name;
+        }
+    }
 }
 
 TEST(FrmFontStartUp, CanvasShowsGridAndTenColumnLineWithNoLedLit) {

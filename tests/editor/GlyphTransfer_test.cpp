@@ -20,7 +20,7 @@ class GlyphTransferTest : public ::testing::Test {
 protected:
     FontState font;
     LedCanvas canvas;
-    LedGrid grid{canvas, PicGeometry{}};
+    LedGrid grid{canvas, PicGeometry{240.0f, 2535.0f, 2535.0f}};  // the window's canvas
     FakeGlyphControls controls;
     GlyphTransfer transfer{font, grid, controls};
 

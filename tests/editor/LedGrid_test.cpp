@@ -24,7 +24,7 @@ std::array<int, 32> ExpectedMap(const std::set<Cell>& lit) {
 class LedGridTest : public ::testing::Test {
 protected:
     LedCanvas canvas;
-    LedGrid grid{canvas, PicGeometry{}};
+    LedGrid grid{canvas, PicGeometry{240.0f, 2535.0f, 2535.0f}};
     ByteArray<51> map;
 
     void SetUp() override {
