@@ -1,7 +1,8 @@
 // The whole `ledfont hex` process on a Hindi font against srec_cat turning the
 // same 4352 bytes, as a binary file at offset 0x9000, into Intel HEX. Both run
 // as a build script runs them: a new process each time, files on the same disk.
-// After the run the ratio of the two is printed.
+// After the run the ratio of the two is printed. Also the whole `ledfont sheet`
+// process drawing that font into a PNG picture.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <spawn.h>
@@ -89,6 +90,11 @@ void BM_SrecCatProcess(benchmark::State& s) {
                         {SREC_CAT, "font.bin", "-binary", "-offset", "0x9000", "-o", "srec.hex", "-intel"});
 }
 BENCHMARK(BM_SrecCatProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_LedfontSheetProcess(benchmark::State& s) {
+    RunProcessBenchmark(s, {LEDFONT_COMPANION, "sheet", "font.txt", "--hindi", "-o", "sheet.png"});
+}
+BENCHMARK(BM_LedfontSheetProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Keeps each benchmark's time per process (the median when runs are
 // repeated) so the ratio can be told at the end.

@@ -1,15 +1,32 @@
+#include <algorithm>
+#include <cctype>
+
 #include "Command.h"
 #include "FontFiles.h"
-#include "SheetModule.h"
+#include "FontSheet.h"
+#include "PngWriter.h"
 
 namespace ledfont::cli {
 namespace {
 
+// A picture goes to a name that says it is one, so that a slip such as
+// "-o font.hex" cannot put a PNG where a script expects something else.
+bool IsPngName(const std::string& name) {
+    constexpr std::string_view kSuffix = ".png";
+    return name.size() >= kSuffix.size() &&
+           std::equal(kSuffix.begin(), kSuffix.end(),
+                      name.end() - static_cast<std::ptrdiff_t>(kSuffix.size()),
+                      [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
+}
+
 int RunSheet(const Arguments& args, Streams& streams) {
+    const std::string& output = *args.output;
+    if (output != "-" && !IsPngName(output))
+        throw UsageError("OUT must end in .png, or be - for standard output");
     const std::string& fontPath = args.operands[0];
     const FontState font = LoadFontFile(fontPath, args.mode);
-    const std::string png = FontSheetPng(font);
-    OnFile(*args.output, [&] { WriteOutput(*args.output, fontPath, png, streams.out); });
+    const std::string png = EncodePng(DrawFontSheet(font, args.mode));
+    OnFile(output, [&] { WriteOutput(output, fontPath, png, streams.out); });
     return kExitOk;
 }
 
@@ -23,8 +40,9 @@ const Command& SheetCommand() {
         "Draws FONT as one PNG picture, 16 glyphs to a row: each glyph as its\n"
         "16 x 16 LEDs (lit red, dark near black), a green line after its last\n"
         "column (the column count), and its code under it (0900..097F for Hindi,\n"
-        "00..3F for Jukta). \"-o -\" writes the picture to standard output.\n"
-        "Needs no display.\n",
+        "00..3F for Jukta); a Jukta glyph also has its code pair (\"15 37\") on a\n"
+        "second line. OUT must end in .png (any case); \"-o -\" writes the picture\n"
+        "to standard output. Needs no display.\n",
         {.operands = {"FONT"}, .takesOutput = true, .needsOutput = true},
         RunSheet,
     };

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-qpa-plugins libgl1-mesa-dev fonts-dejavu-core
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libpng-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils imagemagick binutils srecord
 )
 

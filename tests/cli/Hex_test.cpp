@@ -168,6 +168,7 @@ TEST_F(Companion, BadUsageExitsWithTwoAndShowsTheUsage) {
         {"hex", "font.txt", "--hindi", "-o", "a.hex", "-o", "b.hex"},
         {"check", "font.txt", "--hindi", "-o", "a.txt"},
         {"sheet", "font.txt", "--hindi"},
+        {"sheet", "font.txt", "--hindi", "-o", "sheet.txt"},
         {"verify", "font.txt", "--hindi"},
     };
     for (const auto& args : lines) {

@@ -32,4 +32,16 @@ std::array<std::uint8_t, kDigitRows> DigitRows(char ch) {
     return {};
 }
 
+void DrawDigits(Picture& picture, std::string_view text, int left, int top, Rgb colour) {
+    for (const char ch : text) {
+        const auto rows = DigitRows(ch);
+        for (int row = 0; row < kDigitRows; ++row)
+            for (int dot = 0; dot < kDigitColumns; ++dot)
+                if ((rows[static_cast<std::size_t>(row)] >> (kDigitColumns - 1 - dot)) & 1)
+                    picture.FillRect(left + dot * kDigitDotSize, top + row * kDigitDotSize, kDigitDotSize,
+                                     kDigitDotSize, colour);
+        left += kDigitAdvance;
+    }
+}
+
 }  // namespace ledfont::cli

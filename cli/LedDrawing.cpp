@@ -1,0 +1,22 @@
+#include "LedDrawing.h"
+
+#include "LedLook.h"
+
+namespace ledfont::cli {
+
+void DrawLedBox(Picture& picture, int left, int top, int columns, int rows) {
+    picture.FillRect(left, top, LedLook::BoxSide(columns), LedLook::BoxSide(rows), LedLook::kBox);
+}
+
+void DrawLed(Picture& picture, int left, int top, int column, int row, bool lit) {
+    picture.FillRect(left + LedLook::LedOffset(column), top + LedLook::LedOffset(row), LedLook::kLedSize,
+                     LedLook::kLedSize, lit ? LedLook::kLit : LedLook::kDark);
+}
+
+void DrawGlyphLeds(Picture& picture, const GlyphView& glyph, int left, int top, int columns) {
+    DrawLedBox(picture, left, top, columns, kGlyphSide);
+    for (int x = 0; x < columns; ++x)
+        for (int y = 0; y < kGlyphSide; ++y) DrawLed(picture, left, top, x, y, glyph.IsLit(x, y));
+}
+
+}  // namespace ledfont::cli

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "GlyphRecord.h"
+#include "Picture.h"
+
+namespace ledfont::cli {
+
+inline constexpr int kGlyphSide = 16;  // LEDs across and down a glyph
+
+// The black box that columns x rows LEDs stand in, with its top left at (left, top).
+void DrawLedBox(Picture& picture, int left, int top, int columns, int rows);
+
+// LED (column, row) of a box whose top left is (left, top).
+void DrawLed(Picture& picture, int left, int top, int column, int row, bool lit);
+
+// Glyph's columns 0..columns-1 as a box of LEDs, lit or dark as its record
+// says, with the box's top left at (left, top). A sheet shows all 16; a line
+// of text shows each glyph as wide as its column count.
+void DrawGlyphLeds(Picture& picture, const GlyphView& glyph, int left, int top, int columns = kGlyphSide);
+
+}  // namespace ledfont::cli
