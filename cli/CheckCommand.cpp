@@ -30,7 +30,7 @@ const Command& CheckCommand() {
         "and in a Jukta font every empty (00 00) or repeated code pair. LINE is\n"
         "the line of the byte in FONT. Prints \"ok\" when there is nothing, and\n"
         "exits with 1 when there is something.\n",
-        {{"FONT"}, false, false},
+        {{"FONT"}, false, false, {}, ModeRule::Required, {}},
         RunCheck,
     };
     return command;

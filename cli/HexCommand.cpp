@@ -34,7 +34,7 @@ const Command& HexCommand() {
         "(/dev/stdout, /dev/null) is written into. A file is replaced only once\n"
         "the new one is complete; the font file itself is never overwritten.\n"
         "Prints the name of the file written (not of a pipe or a device).\n",
-        {{"FONT"}, true, false},
+        {{"FONT"}, true, false, {}, ModeRule::Required, {}},
         RunHex,
     };
     return command;

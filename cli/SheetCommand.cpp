@@ -25,7 +25,7 @@ const Command& SheetCommand() {
         "column (the column count), and its code under it (0900..097F for Hindi,\n"
         "00..3F for Jukta). \"-o -\" writes the picture to standard output.\n"
         "Needs no display.\n",
-        {{"FONT"}, true, true},
+        {{"FONT"}, true, true, {}, ModeRule::Required, {}},
         RunSheet,
     };
     return command;

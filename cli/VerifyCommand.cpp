@@ -38,7 +38,7 @@ const Command& VerifyCommand() {
         "font's, every byte present, and the end record last.\n"
         "Prints \"ok\", or the first problem as HEX:LINE: with the address, the\n"
         "glyph and the byte, and exits with 1.\n",
-        {{"HEX", "FONT"}, false, false},
+        {{"HEX", "FONT"}, false, false, {}, ModeRule::Required, {}},
         RunVerify,
     };
     return command;
