@@ -10,8 +10,8 @@ namespace {
 
 constexpr const char* kProgram = "ledfont";
 
-std::array<const Command*, 4> AllCommands() {
-    return {&HexCommand(), &VerifyCommand(), &CheckCommand(), &SheetCommand()};
+std::array<const Command*, 6> AllCommands() {
+    return {&HexCommand(), &VerifyCommand(), &CheckCommand(), &SheetCommand(), &NewCommand(), &ImportCommand()};
 }
 
 const Command* FindCommand(const std::string& name) {

@@ -1,0 +1,192 @@
+#include <filesystem>
+
+#include "Command.h"
+#include "ConjunctList.h"
+#include "DataFile.h"
+#include "FontCheck.h"
+#include "FontFiles.h"
+#include "HexText.h"
+#include "OutputGuard.h"
+#include "ReadableFile.h"
+#include "TypefaceImport.h"
+
+namespace ledfont::cli {
+namespace {
+
+constexpr const char* kConjunctListName = "conjuncts.txt";
+
+// A TrueType or OpenType file (a collection too) starts with one of these.
+bool IsTypefaceFile(const std::string& path) {
+    return OnFile(path, [&] {
+        const FileDescriptor fd = OpenForReading(path);
+        char head[4] = {};
+        std::size_t got = 0;
+        while (got < sizeof head)
+            if (const std::size_t n = ReadSome(fd.Get(), head + got, sizeof head - got, path); n > 0)
+                got += n;
+            else
+                break;
+        const std::string_view start(head, got);
+        return start == std::string_view("\0\1\0\0", 4) || start == "OTTO" || start == "true" ||
+               start == "ttcf";
+    });
+}
+
+Hinting HintingOf(const Arguments& args) {
+    const std::string name = args.Value("--hinting").value_or("full");
+    if (name == "none") return Hinting::None;
+    if (name == "light") return Hinting::Light;
+    if (name == "full") return Hinting::Full;
+    throw UsageError("--hinting takes none, light or full, not \"" + name + "\"");
+}
+
+const char* HintingName(Hinting hinting) {
+    return hinting == Hinting::None ? "none" : hinting == Hinting::Light ? "light" : "full";
+}
+
+// The operands as what they are: [CONJUNCTS] [TYPEFACE] for Jukta, [TYPEFACE] for Hindi.
+struct Inputs {
+    std::optional<std::string> conjuncts;
+    std::string typeface = LEDFONT_DEFAULT_TYPEFACE;
+    bool defaultTypeface = true;
+};
+
+Inputs InputsOf(const Arguments& args) {
+    Inputs inputs;
+    std::vector<std::string> operands = args.operands;
+    if (args.mode == FontMode::Hindi && operands.size() > 1)
+        throw UsageError("a Hindi font is imported from one TYPEFACE; a conjunct list is for --jukta");
+    // One operand of a Jukta import is whichever of the two its content says.
+    if (args.mode == FontMode::Jukta && !operands.empty() &&
+        (operands.size() == 2 || !IsTypefaceFile(operands.front()))) {
+        inputs.conjuncts = operands.front();
+        operands.erase(operands.begin());
+    }
+    if (!operands.empty()) {
+        inputs.typeface = operands.front();
+        inputs.defaultTypeface = false;
+    }
+    std::error_code ec;
+    if (inputs.defaultTypeface && !std::filesystem::exists(inputs.typeface, ec))
+        throw FileNotFoundError("File not found (the default typeface " + inputs.typeface +
+                                " is not installed: install Debian's fonts-lohit-deva, or name a TYPEFACE)");
+    // Refused as every input is (missing, unreadable, not a regular file) before FreeType sees it.
+    OnFile(inputs.typeface, [&] { OpenForReading(inputs.typeface); });
+    return inputs;
+}
+
+ImportRequest RequestOf(const Arguments& args, const Inputs& inputs) {
+    ImportRequest request;
+    request.mode = args.mode;
+    request.typeface = inputs.typeface;
+    if (args.Has("--size")) request.size = args.IntValue("--size", kSmallestSize, kLargestSize, 0);
+    if (args.Has("--baseline")) request.baseline = args.IntValue("--baseline", 1, kRows, 0);
+    request.render.hinting = HintingOf(args);
+    if (args.Has("--threshold")) request.render.threshold = args.IntValue("--threshold", 0, 255, 0);
+    if (args.mode == FontMode::Jukta) {
+        const std::string list = inputs.conjuncts ? *inputs.conjuncts : FindDataFile(kConjunctListName);
+        request.conjuncts = ReadConjunctList(list);
+    }
+    return request;
+}
+
+// What a check of the written font would find: nothing but code pairs a
+// conjunct list gave twice or as 00 00, and the empty ones after a short list,
+// which are told in one line.
+void ReportFindings(const std::string& name, const ImportOutcome& outcome, FontMode mode, std::size_t used,
+                    std::ostream& err) {
+    LoadReport lines;
+    for (long i = 0; i < FileItemCount(mode); ++i) lines.lines.push_back(i + 1);
+    const int glyphs = GlyphCount(mode);
+    const int unused = mode == FontMode::Jukta ? static_cast<int>(used) : glyphs;
+    const long lastUsedLine =
+        mode == FontMode::Jukta ? glyphs * kRecordBytes + 2L * unused : FileItemCount(mode);
+    for (const FontFinding& finding : CheckFont(outcome.font, mode, lines))
+        if (finding.line <= lastUsedLine) err << name << ':' << finding.line << ": " << finding.text << '\n';
+    if (unused < glyphs)
+        err << name << ": glyphs " << unused << ".." << glyphs - 1 << " (" << GlyphCodeText(mode, unused)
+            << ".." << GlyphCodeText(mode, glyphs - 1)
+            << ") are blank with the empty code pair 00 00: the list holds " << used
+            << (used == 1 ? " conjunct\n" : " conjuncts\n");
+}
+
+void ReportSummary(const std::string& name, const ImportRequest& request, const ImportOutcome& outcome,
+                   std::ostream& err) {
+    const std::string typeface = std::filesystem::path(request.typeface).filename().string();
+    err << name << ": " << GlyphCount(request.mode) << ' ' << ModeName(request.mode) << " glyphs from "
+        << typeface << " at " << outcome.size << " pixels";
+    if (!outcome.sizeBasis.empty()) err << " (" << outcome.sizeBasis << ')';
+    err << ", baseline under row " << outcome.baseline << ", hinting " << HintingName(request.render.hinting);
+    if (request.render.threshold) err << ", grey above " << *request.render.threshold;
+    err << "; " << outcome.blanks << " blank, " << outcome.cut << " with ink cut off\n";
+}
+
+int RunImport(const Arguments& args, Streams& streams) {
+    const Inputs inputs = InputsOf(args);
+    const ImportRequest request = RequestOf(args, inputs);
+    const ImportOutcome outcome = ImportFromTypeface(request);
+    const std::string& output = *args.output;
+    const std::string text = FontText(outcome.font);
+    const bool named = OnFile(output, [&] {
+        if (inputs.conjuncts && output != "-") RefuseOverwritingFont(output, *inputs.conjuncts);
+        return WriteOutput(output, request.typeface, text, streams.out);
+    });
+    const std::string name = output == "-" ? "(standard output)" : output;
+    ReportSummary(name, request, outcome, streams.err);
+    for (const std::string& note : outcome.notes) streams.err << name << ": " << note << '\n';
+    ReportFindings(name, outcome, args.mode, request.conjuncts.size(), streams.err);
+    if (named) streams.out << output << '\n';
+    return kExitOk;
+}
+
+}  // namespace
+
+const Command& ImportCommand() {
+    static const Command command{
+        "import",
+        "import --hindi|--jukta [CONJUNCTS] -o FONT [TYPEFACE] [options]",
+        "start a font from a TrueType or OpenType typeface",
+        "Renders a typeface into a font: with --hindi every code point U+0900..U+097F\n"
+        "into its glyph, with --jukta every conjunct of the list CONJUNCTS (or of the\n"
+        "list of 64 common Hindi conjuncts that comes with ledfont), shaped as one\n"
+        "glyph. TYPEFACE defaults to " LEDFONT_DEFAULT_TYPEFACE
+        ".\n"
+        "A Jukta import given one operand tells a typeface from a list by its first\n"
+        "bytes (00 01 00 00, \"OTTO\", \"true\" or \"ttcf\").\n"
+        "\n"
+        "CONJUNCTS holds one conjunct a line as Devanagari text (UTF-8), optionally\n"
+        "followed by its two code bytes in hexadecimal: \"क्ष 15 37\". Without them\n"
+        "the code pair is the low bytes of the first and the last consonant. At most\n"
+        "64 conjuncts; blank lines and lines starting with \"#\" are skipped.\n"
+        "\n"
+        "Options:\n"
+        "  --size PX        pixel size, 4..64; default: the largest at which the ink\n"
+        "                   of U+0900..U+097F fits 16 rows\n"
+        "  --baseline ROW   the row (1..16, 1 at the top) that letters stand on;\n"
+        "                   default: where the ink of the fewest glyphs of U+0900..\n"
+        "                   U+097F is cut, in the middle of the room left\n"
+        "  --hinting MODE   none, light or full (the default)\n"
+        "  --threshold N    render in grey and light the pixels above N (0..255);\n"
+        "                   without it glyphs are rendered in 1 bit\n"
+        "\n"
+        "Both kinds of font share the size and the baseline, found from U+0900..\n"
+        "U+097F, so the headline lies on one row in every glyph. Column count: the\n"
+        "advance, at least the ink's right edge (3..16); centre column: the middle\n"
+        "of the ink; class (Hindi): ikaar for U+093F, vowel for the marks above and\n"
+        "below, consonant for the rest. A sign is drawn alone, without a dotted\n"
+        "circle. What the typeface lacks is left blank; ink cut off at the edges of\n"
+        "the grid is reported with the glyph. The report goes to standard error;\n"
+        "the name of the file written to standard output. \"-o -\" writes the font\n"
+        "to standard output.\n",
+        {{},
+         true,
+         true,
+         {"CONJUNCTS", "TYPEFACE"},
+         ModeRule::Required,
+         {{"--size", "PX"}, {"--baseline", "ROW"}, {"--hinting", "MODE"}, {"--threshold", "N"}}},
+        RunImport,
+    };
+    return command;
+}
+
+}  // namespace ledfont::cli

@@ -1,0 +1,40 @@
+# new and import: the typeface module, the conjunct list and where the
+# program finds them.
+include(GNUInstallDirs)
+set(LEDFONT_DEFAULT_TYPEFACE "/usr/share/fonts/truetype/lohit-devanagari/Lohit-Devanagari.ttf"
+  CACHE FILEPATH "Typeface that ledfont import uses when none is named")
+set(LEDFONT_DATA_DIR "${CMAKE_INSTALL_FULL_DATADIR}/ledfont")
+set(LEDFONT_MODULE_DIR "${CMAKE_INSTALL_FULL_LIBDIR}/ledfont")
+target_compile_definitions(ledfont_cli PRIVATE
+  LEDFONT_DEFAULT_TYPEFACE="${LEDFONT_DEFAULT_TYPEFACE}"
+  LEDFONT_DATA_DIR="${LEDFONT_DATA_DIR}"
+  LEDFONT_MODULE_DIR="${LEDFONT_MODULE_DIR}")
+
+# The shipped data as the program looks for it: <program>/../share/ledfont.
+set(ledfont_build_data "${CMAKE_BINARY_DIR}/share/ledfont")
+add_custom_command(OUTPUT "${ledfont_build_data}/conjuncts.txt"
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different "${CMAKE_CURRENT_SOURCE_DIR}/data/conjuncts.txt"
+          "${ledfont_build_data}/conjuncts.txt"
+  DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/data/conjuncts.txt"
+  COMMENT "Copying the conjunct list to ${ledfont_build_data}")
+add_custom_target(ledfont_data ALL DEPENDS "${ledfont_build_data}/conjuncts.txt")
+
+# FreeType and HarfBuzz live in a module of their own, loaded only by import,
+# so that no other command pays for loading them.
+find_package(Freetype REQUIRED)
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(HARFBUZZ REQUIRED IMPORTED_TARGET harfbuzz)
+add_library(ledfont_typeface MODULE
+  typeface/CharacterClass.cpp
+  typeface/ConjunctShaper.cpp
+  typeface/FontImporter.cpp
+  typeface/GlyphInk.cpp
+  typeface/InkPlacement.cpp
+  typeface/Typeface.cpp
+  typeface/TypefaceEntry.cpp)
+set_target_properties(ledfont_typeface PROPERTIES
+  PREFIX "" OUTPUT_NAME ledfont-typeface
+  LIBRARY_OUTPUT_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}"
+  CXX_VISIBILITY_PRESET hidden)
+target_include_directories(ledfont_typeface PRIVATE ${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}/typeface)
+target_link_libraries(ledfont_typeface PRIVATE LedFont::font Freetype::Freetype PkgConfig::HARFBUZZ LedFont::warnings)
