@@ -113,8 +113,12 @@ void ReportFindings(const std::string& name, const ImportOutcome& outcome, FontM
 void ReportSummary(const std::string& name, const ImportRequest& request, const ImportOutcome& outcome,
                    std::ostream& err) {
     const std::string typeface = std::filesystem::path(request.typeface).filename().string();
-    err << name << ": " << GlyphCount(request.mode) << ' ' << ModeName(request.mode) << " glyphs from "
-        << typeface << " at " << outcome.size << " pixels";
+    const std::size_t conjuncts = request.conjuncts.size();
+    err << name << ": "
+        << (request.mode == FontMode::Jukta
+                ? std::to_string(conjuncts) + (conjuncts == 1 ? " conjunct" : " conjuncts")
+                : std::to_string(GlyphCount(request.mode)) + " Hindi glyphs")
+        << " from " << typeface << " at " << outcome.size << " pixels";
     if (!outcome.sizeBasis.empty()) err << " (" << outcome.sizeBasis << ')';
     err << ", baseline under row " << outcome.baseline << ", hinting " << HintingName(request.render.hinting);
     if (request.render.threshold) err << ", grey above " << *request.render.threshold;

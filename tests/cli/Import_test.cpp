@@ -179,6 +179,15 @@ TEST_F(ImportCommand, ReportsInkCutOffAtTheGridsEdges) {
     EXPECT_EQ(Run({"check", "hindi.txt", "--hindi"}).out, "ok\n");
 }
 
+TEST_F(ImportCommand, TheSampleFontsAreWhatTheReadmeCommandsWrite) {
+    for (const char* mode : {"--hindi", "--jukta"}) {
+        ASSERT_EQ(Run({"import", mode, "-o", "sample.txt"}).status, 0);
+        const std::string sample = std::string(LEDFONT_SOURCE_DIR) + "/docs/sample-" + (mode + 2) + ".txt";
+        EXPECT_EQ(Read("sample.txt"), TestFolder::Read(sample))
+            << "run: ledfont import " << mode << " -o docs/sample-" << (mode + 2) << ".txt";
+    }
+}
+
 // ---- Jukta ---------------------------------------------------------------
 
 TEST_F(ImportCommand, TakesTheCodePairsOfTheListOrOfTheFirstAndLastConsonant) {
