@@ -2,7 +2,8 @@
 // same 4352 bytes, as a binary file at offset 0x9000, into Intel HEX. Both run
 // as a build script runs them: a new process each time, files on the same disk.
 // After the run the ratio of the two is printed. Also the whole `ledfont sheet`
-// process drawing that font into a PNG picture.
+// process drawing that font into a PNG picture, and the whole `ledfont import`
+// process, Hindi and Jukta (target: under 50 ms each).
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <spawn.h>
@@ -49,12 +50,13 @@ const Inputs& SharedInputs() {
     return inputs;
 }
 
-// Runs argv in folder with its output thrown away; the exit status.
+// Runs argv in folder with its output and report thrown away; the exit status.
 int RunQuietly(const std::vector<std::string>& argv, const fs::path& folder) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);  // import's report
     std::vector<char*> args;
     for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
@@ -84,6 +86,17 @@ void BM_LedfontHexProcess(benchmark::State& s) {
     RunProcessBenchmark(s, {LEDFONT_COMPANION, "hex", "font.txt", "--hindi"});
 }
 BENCHMARK(BM_LedfontHexProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A starter font from the typeface the setup installs, written as a user writes it.
+void BM_LedfontImportHindiProcess(benchmark::State& s) {
+    RunProcessBenchmark(s, {LEDFONT_COMPANION, "import", "--hindi", "-o", "imported.txt"});
+}
+BENCHMARK(BM_LedfontImportHindiProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_LedfontImportJuktaProcess(benchmark::State& s) {
+    RunProcessBenchmark(s, {LEDFONT_COMPANION, "import", "--jukta", "-o", "imported.txt"});
+}
+BENCHMARK(BM_LedfontImportJuktaProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_SrecCatProcess(benchmark::State& s) {
     RunProcessBenchmark(s,

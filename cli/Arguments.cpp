@@ -125,6 +125,7 @@ int Arguments::IntValue(const std::string& option, int lowest, int highest, int 
 Arguments ParseArguments(std::span<const std::string> args, const ArgumentRules& rules) {
     RawArguments raw = Scan(args, rules);
     if (!raw.parsed.help) ApplyRules(raw, rules);
+    raw.parsed.words.assign(args.begin(), args.end());
     return raw.parsed;
 }
 

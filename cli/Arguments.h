@@ -36,6 +36,7 @@ struct ArgumentRules {
 
 // A command line after its command name.
 struct Arguments {
+    std::vector<std::string> words;  // the command line as given, after the command's name
     std::vector<std::string> operands;
     FontMode mode = FontMode::Hindi;
     std::optional<std::string> output;  // "-" for standard output

@@ -30,5 +30,7 @@ const Command& HexCommand();
 const Command& VerifyCommand();
 const Command& CheckCommand();
 const Command& SheetCommand();
+const Command& NewCommand();
+const Command& ImportCommand();
 
 }  // namespace ledfont::cli

@@ -10,8 +10,8 @@ namespace {
 
 constexpr const char* kProgram = "ledfont";
 
-std::array<const Command*, 4> AllCommands() {
-    return {&HexCommand(), &VerifyCommand(), &CheckCommand(), &SheetCommand()};
+std::array<const Command*, 6> AllCommands() {
+    return {&HexCommand(), &VerifyCommand(), &CheckCommand(), &SheetCommand(), &NewCommand(), &ImportCommand()};
 }
 
 const Command* FindCommand(const std::string& name) {
@@ -63,7 +63,6 @@ int RunCommand(const Command& command, std::span<const std::string> args, Stream
 }  // namespace
 
 int RunCompanion(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    Streams streams{out, err};
     if (args.empty()) return ReportUsage("no command given", nullptr, err);
     const std::string& name = args[0];
     if (name == "--help" || name == "-h" || name == "help") {
@@ -76,10 +75,16 @@ int RunCompanion(std::span<const std::string> args, std::ostream& out, std::ostr
     }
     const Command* command = FindCommand(name);
     if (!command) return ReportUsage("unknown command " + name, nullptr, err);
-    const int status = RunCommand(*command, args.subspan(1), streams);
+    return RunSingleCommand(*command, args.subspan(1), out, err);
+}
+
+int RunSingleCommand(const Command& command, std::span<const std::string> args, std::ostream& out,
+                     std::ostream& err) {
+    Streams streams{out, err};
+    const int status = RunCommand(command, args, streams);
     out.flush();
     if (!out) {
-        err << kProgram << ' ' << name << ": cannot write to standard output\n";
+        err << kProgram << ' ' << command.name << ": cannot write to standard output\n";
         return kExitFailure;
     }
     return status;

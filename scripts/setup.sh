@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-qpa-plugins libgl1-mesa-dev fonts-dejavu-core
-  libpng-dev libgtest-dev libgmock-dev libbenchmark-dev
+  libpng-dev libfreetype-dev libharfbuzz-dev fonts-lohit-deva
+  libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils imagemagick binutils srecord
 )
 

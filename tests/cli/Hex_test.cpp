@@ -170,6 +170,12 @@ TEST_F(Companion, BadUsageExitsWithTwoAndShowsTheUsage) {
         {"sheet", "font.txt", "--hindi"},
         {"sheet", "font.txt", "--hindi", "-o", "sheet.txt"},
         {"verify", "font.txt", "--hindi"},
+        {"new", "--hindi"},
+        {"import", "--hindi", "-o", "x.txt", "--hinting", "strong"},
+        {"import", "--hindi", "-o", "x.txt", "--size", "3"},
+        {"import", "--jukta", "-o", "x.txt", "--baseline", "17"},
+        {"import", "--hindi", "-o", "x.txt", "--threshold", "256"},
+        {"import", "--hindi", "-o", "x.txt", "list.txt", "typeface.ttf"},
     };
     for (const auto& args : lines) {
         const ProcessResult r = Run(args);
@@ -183,7 +189,7 @@ TEST_F(Companion, BadUsageExitsWithTwoAndShowsTheUsage) {
 }
 
 TEST_F(Companion, HelpOnEveryCommandGoesToStandardOutput) {
-    for (const char* command : {"hex", "verify", "check", "sheet"}) {
+    for (const char* command : {"hex", "verify", "check", "sheet", "new", "import"}) {
         const ProcessResult r = Run({command, "--help"});
         EXPECT_EQ(r.status, 0) << command;
         EXPECT_EQ(r.out.rfind(std::string("Usage: ledfont ") + command + " ", 0), 0u) << r.out;

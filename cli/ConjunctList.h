@@ -1,0 +1,39 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "ByteTable.h"
+
+namespace ledfont::cli {
+
+// One conjunct of a Jukta font as a list names it.
+struct Conjunct {
+    std::string text;  // Devanagari, UTF-8: "क्ष"
+    long line = 0;     // where the list holds it
+    Byte first = 0;    // its code pair
+    Byte second = 0;
+};
+
+// The code pair a conjunct gets when its line gives none: the low bytes of its
+// first and last consonant (क्ष, U+0915 U+094D U+0937: 15 37). The text
+// preview joins a consonant, the virama and a consonant by this pair.
+// Nothing for a text of fewer than two consonants.
+std::optional<std::pair<Byte, Byte>> DefaultCodePair(const std::u32string& text);
+
+// Reads a conjunct list: one conjunct a line as Devanagari text in UTF-8,
+// optionally followed by its two code bytes in hexadecimal ("क्ष 15 37"),
+// parted by spaces or tabs. Blank lines and lines starting with "#" are
+// skipped. At most 64 conjuncts. A bad line is refused with its line number:
+// TypeMismatchError for text that is not Devanagari or a code byte that is not
+// two hexadecimal digits, InvalidPropertyError for a list too long or empty.
+// name is how messages call the list.
+std::vector<Conjunct> ParseConjunctList(std::string_view text, const std::string& name);
+
+// The list in the file at path (the file errors of ReadWholeFile).
+std::vector<Conjunct> ReadConjunctList(const std::string& path);
+
+}  // namespace ledfont::cli

@@ -1,0 +1,52 @@
+#include "ConjunctShaper.h"
+
+#include <hb-ft.h>
+#include <hb.h>
+
+namespace ledfont::cli {
+namespace {
+
+// 26.6 fixed point to whole pixels, halves away from zero.
+int Pixels(hb_position_t value) { return value >= 0 ? (value + 32) / 64 : -((-value + 32) / 64); }
+
+}  // namespace
+
+ConjunctShaper::ConjunctShaper(const Typeface& typeface)
+    : typeface_(typeface), font_(hb_ft_font_create_referenced(typeface.Face())), buffer_(hb_buffer_create()) {
+    // Positions in the same units and with the same hinting as the glyphs drawn.
+    hb_ft_font_set_load_flags(font_, typeface.LoadFlags());
+}
+
+ConjunctShaper::~ConjunctShaper() {
+    hb_buffer_destroy(buffer_);
+    hb_font_destroy(font_);
+}
+
+std::optional<GlyphInk> ConjunctShaper::Draw(const std::string& text) {
+    hb_buffer_reset(buffer_);
+    hb_buffer_add_utf8(buffer_, text.data(), static_cast<int>(text.size()), 0, static_cast<int>(text.size()));
+    hb_buffer_set_direction(buffer_, HB_DIRECTION_LTR);
+    hb_buffer_set_script(buffer_, HB_SCRIPT_DEVANAGARI);
+    hb_buffer_set_language(buffer_, hb_language_from_string("hi", -1));
+    // A line may start with a sign; draw it as it is, without a dotted circle.
+    hb_buffer_set_flags(buffer_, static_cast<hb_buffer_flags_t>(HB_BUFFER_FLAG_BOT | HB_BUFFER_FLAG_EOT |
+                                                                HB_BUFFER_FLAG_DO_NOT_INSERT_DOTTED_CIRCLE));
+    hb_shape(font_, buffer_, nullptr, 0);
+    unsigned count = 0;
+    const hb_glyph_info_t* glyphs = hb_buffer_get_glyph_infos(buffer_, &count);
+    const hb_glyph_position_t* positions = hb_buffer_get_glyph_positions(buffer_, &count);
+    GlyphInk ink;
+    hb_position_t penX = 0;
+    hb_position_t penY = 0;
+    for (unsigned i = 0; i < count; ++i) {
+        if (glyphs[i].codepoint == 0) return std::nullopt;
+        ink.Add(typeface_.Render(glyphs[i].codepoint), Pixels(penX + positions[i].x_offset),
+                Pixels(penY + positions[i].y_offset));
+        penX += positions[i].x_advance;
+        penY += positions[i].y_advance;
+    }
+    ink.advance = Pixels(penX);
+    return ink;
+}
+
+}  // namespace ledfont::cli

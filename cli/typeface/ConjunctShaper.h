@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "GlyphInk.h"
+#include "Typeface.h"
+
+struct hb_font_t;
+struct hb_buffer_t;
+
+namespace ledfont::cli {
+
+// Shapes Devanagari text with HarfBuzz and draws the glyphs it chose, where it
+// placed them, as one ink: a conjunct becomes the ligature or the stack the
+// typeface has for it.
+class ConjunctShaper {
+public:
+    // typeface must keep its size while the shaper lives.
+    explicit ConjunctShaper(const Typeface& typeface);
+    ~ConjunctShaper();
+    ConjunctShaper(const ConjunctShaper&) = delete;
+    ConjunctShaper& operator=(const ConjunctShaper&) = delete;
+
+    // The ink of text (UTF-8); nothing when the typeface lacks a glyph it needs.
+    std::optional<GlyphInk> Draw(const std::string& text);
+
+private:
+    const Typeface& typeface_;
+    hb_font_t* font_ = nullptr;
+    hb_buffer_t* buffer_ = nullptr;
+};
+
+}  // namespace ledfont::cli

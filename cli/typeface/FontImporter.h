@@ -1,0 +1,46 @@
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "GlyphInk.h"
+#include "GlyphLimits.h"
+#include "Typeface.h"
+#include "TypefaceImport.h"
+
+namespace ledfont::cli {
+
+// Makes a Hindi or a Jukta font from a typeface. Both kinds share one size
+// and one baseline, found from the Hindi block U+0900..U+097F: the largest
+// size at which the ink of the whole block fits 16 rows, and the baseline
+// that cuts the ink of the fewest glyphs of the block, in the middle of the
+// rows where that is so. So the headline lies on one row in every glyph, and
+// a Jukta font made from the same typeface matches the Hindi one.
+class FontImporter {
+public:
+    explicit FontImporter(const ImportRequest& request);
+    ImportOutcome Run();
+
+private:
+    // The ink of every code point of the block at the current size; nothing
+    // for one that is unassigned or that the typeface lacks.
+    using BlockInk = std::vector<std::optional<GlyphInk>>;
+
+    BlockInk RenderBlock() const;
+    // How far the outlines of the block reach, in ems; nothing when it has no glyph.
+    std::optional<Typeface::Reach> BlockReach() const;
+    // Sets the size and renders the block at it; basis receives how it was found.
+    BlockInk ChooseSize(std::string& basis);
+    int ChooseBaseline(const BlockInk& block) const;
+    void FillHindi(const BlockInk& block, ImportOutcome& outcome) const;
+    void FillJukta(ImportOutcome& outcome) const;
+    // Writes ink into glyph c, or leaves it blank, and notes what the user should know.
+    void Place(const std::optional<GlyphInk>& ink, GlyphClass glyphClass, int c, const std::string& name,
+               ImportOutcome& outcome) const;
+
+    const ImportRequest& request_;
+    Typeface typeface_;
+    int baselineRow_ = 0;
+};
+
+}  // namespace ledfont::cli

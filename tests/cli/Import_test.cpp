@@ -1,0 +1,314 @@
+// ledfont new and ledfont import, on the typeface the setup installs.
+#include <algorithm>
+#include <filesystem>
+#include <set>
+
+#include "CompanionTest.h"
+
+namespace ledfont::test {
+namespace {
+
+const std::string kDejaVu = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";  // no Devanagari
+
+// The font a command wrote, read back item by item.
+FontModel ReadFont(const std::string& text, bool jukta) {
+    FontModel font;
+    const std::vector<std::string> lines = SplitLines(text);
+    const std::size_t records = (jukta ? 64u : 128u) * 34u;
+    EXPECT_EQ(lines.size(), records + (jukta ? 128u : 0u));
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        (i < records ? font.glyphs : font.codes).push_back(std::stoi(lines[i]));
+    return font;
+}
+
+bool IsBlank(const FontModel& font, int c) {
+    for (int x = 0; x < 16; ++x)
+        for (int y = 0; y < 16; ++y)
+            if (font.Lit(c, x, y)) return false;
+    return font.At(c, 0) == 10 && font.At(c, 1) % 16 == 1;
+}
+
+// The row (1..16) with the most lit cells: the headline of a consonant.
+int HeadlineRow(const FontModel& font, int c) {
+    int best = 0;
+    int bestCount = -1;
+    for (int y = 0; y < 16; ++y) {
+        int count = 0;
+        for (int x = 0; x < 16; ++x) count += font.Lit(c, x, y);
+        if (count > bestCount) std::tie(best, bestCount) = std::pair{y + 1, count};
+    }
+    return best;
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+using ImportCommand = Companion;
+
+// ---- Hindi ---------------------------------------------------------------
+
+class EveryRendering : public Companion, public testing::WithParamInterface<std::vector<std::string>> {
+protected:
+    FontModel Import(const char* mode) {
+        std::vector<std::string> args = {"import", mode, "-o", "font.txt"};
+        args.insert(args.end(), GetParam().begin(), GetParam().end());
+        const ProcessResult r = Run(args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        return ReadFont(Read("font.txt"), std::string(mode) == "--jukta");
+    }
+};
+
+TEST_P(EveryRendering, PutsTheHeadlineOnOneRowInEveryConsonantAndConjunct) {
+    std::set<int> rows;
+    const FontModel hindi = Import("--hindi");
+    for (int c = 0x15; c <= 0x39; ++c) rows.insert(HeadlineRow(hindi, c));  // क..ह
+    EXPECT_EQ(rows.size(), 1u) << "headline rows " << testing::PrintToString(rows);
+    EXPECT_LT(*rows.begin(), 9) << "the headline stands in the upper half";
+    const FontModel jukta = Import("--jukta");
+    for (int c = 0; c < 64; ++c) rows.insert(HeadlineRow(jukta, c));
+    EXPECT_EQ(rows.size(), 1u) << "with the conjuncts " << testing::PrintToString(rows);
+}
+
+INSTANTIATE_TEST_SUITE_P(Renderings, EveryRendering,
+                         testing::Values(std::vector<std::string>{},
+                                         std::vector<std::string>{"--hinting", "light"},
+                                         std::vector<std::string>{"--threshold", "100"},
+                                         std::vector<std::string>{"--size", "14"}));
+
+// The lowest lit row (1..16) of glyph c.
+int LowestRow(const FontModel& font, int c) {
+    for (int y = 15; y >= 0; --y)
+        for (int x = 0; x < 16; ++x)
+            if (font.Lit(c, x, y)) return y + 1;
+    return 0;
+}
+
+TEST_F(ImportCommand, StandsLettersOnTheBaselineRowItReports) {
+    struct Case {
+        std::vector<std::string> options;
+        int baseline;  // 0: as reported
+    };
+    for (const Case& c : {Case{{}, 0}, Case{{"--baseline", "13"}, 13},
+                          Case{{"--size", "14", "--baseline", "15"}, 15}, Case{{"--size", "8"}, 0}}) {
+        std::vector<std::string> args = {"import", "--hindi", "-o", "hindi.txt"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const ProcessResult r = Run(args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        const std::size_t at = r.err.find("baseline under row ");
+        ASSERT_NE(at, std::string::npos) << r.err;
+        const int reported = std::stoi(r.err.substr(at + 19));
+        if (c.baseline != 0) {
+            EXPECT_EQ(reported, c.baseline);
+        }
+        const FontModel font = ReadFont(Read("hindi.txt"), false);
+        for (int code : {0x15, 0x2A, 0x38}) EXPECT_EQ(LowestRow(font, code), reported) << r.err;  // क प स
+    }
+}
+
+TEST_F(ImportCommand, LightsMoreInGreyAtALowerThresholdAndHintingChangesThePixels) {
+    const auto lit = [&](const std::vector<std::string>& options) {
+        std::vector<std::string> args = {"import", "--hindi", "-o", "hindi.txt", "--size", "14"};
+        args.insert(args.end(), options.begin(), options.end());
+        EXPECT_EQ(Run(args).status, 0);
+        const FontModel font = ReadFont(Read("hindi.txt"), false);
+        long count = 0;
+        for (int c = 0; c < 128; ++c)
+            for (int x = 0; x < 16; ++x)
+                for (int y = 0; y < 16; ++y) count += font.Lit(c, x, y);
+        return count;
+    };
+    EXPECT_GT(lit({"--threshold", "40"}), lit({"--threshold", "200"}));
+    EXPECT_NE(lit({"--hinting", "none"}), lit({"--hinting", "full"}));
+}
+
+TEST_F(ImportCommand, GivesEachSignItsClassFromTheCharacterData) {
+    ASSERT_EQ(Run({"import", "--hindi", "-o", "hindi.txt"}).status, 0);
+    const FontModel font = ReadFont(Read("hindi.txt"), false);
+    struct Sign {
+        int code;
+        int glyphClass;
+    };
+    for (const Sign& sign : {Sign{0x093F, 2},     // ि, drawn before its consonant: ikaar
+                             Sign{0x0941, 1},     // ु below
+                             Sign{0x0947, 1},     // े above
+                             Sign{0x0902, 1},     // ं above
+                             Sign{0x0940, 0},     // ी takes room of its own
+                             Sign{0x0915, 0}}) {  // क
+        const int c = sign.code - 0x0900;
+        EXPECT_EQ(font.At(c, 1) / 16, sign.glyphClass) << std::hex << sign.code;
+        EXPECT_FALSE(IsBlank(font, c)) << std::hex << sign.code << " is drawn, alone";
+    }
+}
+
+TEST_F(ImportCommand, WritesTheSameFontEveryTimeAndACheckFindsNothing) {
+    for (const char* mode : {"--hindi", "--jukta"}) {
+        const ProcessResult first = Run({"import", mode, "-o", "a.txt"});
+        const ProcessResult second = Run({"import", mode, "-o", "b.txt"});
+        ASSERT_EQ(first.status, 0) << first.err;
+        EXPECT_EQ(first.out, "a.txt\n");
+        EXPECT_EQ(Read("a.txt"), Read("b.txt")) << mode;
+        // Only the summary: nothing cut, nothing missing, no finding.
+        EXPECT_EQ(std::count(first.err.begin(), first.err.end(), '\n'), 1) << first.err;
+        EXPECT_TRUE(Contains(first.err, "0 blank, 0 with ink cut off")) << first.err;
+        const ProcessResult check = Run({"check", "a.txt", mode});
+        EXPECT_EQ(check.status, 0) << check.out;
+        EXPECT_EQ(check.out, "ok\n");
+    }
+}
+
+TEST_F(ImportCommand, LeavesWhatTheTypefaceLacksBlankAndSaysSo) {
+    const ProcessResult r = Run({"import", "--hindi", "-o", "hindi.txt", kDejaVu});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const FontModel font = ReadFont(Read("hindi.txt"), false);
+    for (int c : {0x15, 0x41, 0x7F}) EXPECT_TRUE(IsBlank(font, c)) << c;
+    EXPECT_EQ(font.At(0x41, 1) / 16, 1) << "a blank sign keeps its class";
+    EXPECT_TRUE(
+        Contains(r.err, "hindi.txt: glyph 21 (0915): the typeface has no glyph for U+0915; left blank\n"))
+        << r.err;
+    EXPECT_TRUE(Contains(r.err, "128 blank")) << r.err;
+}
+
+TEST_F(ImportCommand, ReportsInkCutOffAtTheGridsEdges) {
+    // Letters standing on the bottom row leave no room for the signs below them.
+    const ProcessResult r = Run({"import", "--hindi", "-o", "hindi.txt", "--baseline", "16"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(Contains(r.err, "hindi.txt: glyph 65 (0941): ink cut off: ")) << r.err;
+    EXPECT_TRUE(Contains(r.err, " rows below the grid")) << r.err;
+    EXPECT_FALSE(Contains(r.err, "glyph 21 (0915)")) << "क fits";
+    EXPECT_EQ(Run({"check", "hindi.txt", "--hindi"}).out, "ok\n");
+}
+
+TEST_F(ImportCommand, TheSampleFontsAreWhatTheReadmeCommandsWrite) {
+    for (const char* mode : {"--hindi", "--jukta"}) {
+        ASSERT_EQ(Run({"import", mode, "-o", "sample.txt"}).status, 0);
+        const std::string sample = std::string(LEDFONT_SOURCE_DIR) + "/docs/sample-" + (mode + 2) + ".txt";
+        EXPECT_EQ(Read("sample.txt"), TestFolder::Read(sample))
+            << "run: ledfont import " << mode << " -o docs/sample-" << (mode + 2) << ".txt";
+    }
+}
+
+// ---- Jukta ---------------------------------------------------------------
+
+TEST_F(ImportCommand, TakesTheCodePairsOfTheListOrOfTheFirstAndLastConsonant) {
+    Write("list.txt", "# two conjuncts\nक्ष A1 b2\nत्र\n");
+    const ProcessResult r = Run({"import", "--jukta", "list.txt", "-o", "jukta.txt"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const FontModel font = ReadFont(Read("jukta.txt"), true);
+    EXPECT_EQ(std::vector<int>(font.codes.begin(), font.codes.begin() + 6),
+              (std::vector<int>{0xA1, 0xB2, 0x24, 0x30, 0, 0}));
+    EXPECT_FALSE(IsBlank(font, 0));
+    EXPECT_FALSE(IsBlank(font, 1));
+    EXPECT_TRUE(IsBlank(font, 2));
+    EXPECT_TRUE(Contains(r.err, "jukta.txt: glyphs 2..63 (02..3F) are blank with the empty code pair 00 00"))
+        << r.err;
+
+    // The shipped list: its own code pairs, from क्ष on.
+    ASSERT_EQ(Run({"import", "--jukta", "-o", "common.txt"}).status, 0);
+    const FontModel common = ReadFont(Read("common.txt"), true);
+    EXPECT_EQ(common.Code(0, 0), 0x15);
+    EXPECT_EQ(common.Code(0, 1), 0x37);
+}
+
+TEST_F(ImportCommand, ToldATypefaceFromAConjunctListByItsContent) {
+    Write("list.txt", "क्ष\n");
+    ASSERT_EQ(Run({"import", "--jukta", "-o", "from-list.txt", "list.txt"}).status, 0);
+    ASSERT_EQ(Run({"import", "--jukta", "-o", "from-typeface.txt", LEDFONT_DEFAULT_TYPEFACE}).status, 0);
+    EXPECT_EQ(ReadFont(Read("from-list.txt"), true).Code(1, 0), 0) << "one conjunct only";
+    EXPECT_EQ(ReadFont(Read("from-typeface.txt"), true).Code(1, 0), 0x24) << "the shipped list: त्र second";
+    // A list given as the typeface is refused by FreeType, not read as a list.
+    const ProcessResult swapped = Run({"import", "--jukta", "list.txt", "-o", "x.txt", "list.txt"});
+    EXPECT_EQ(swapped.status, 2);
+    EXPECT_TRUE(Contains(swapped.err, "typeface list.txt")) << swapped.err;
+}
+
+TEST_F(ImportCommand, RefusesABadConjunctLineWithItsNumber) {
+    const std::string ksha = "क्ष";
+    struct BadList {
+        std::string text;
+        std::string message;
+    };
+    std::string tooLong;
+    for (int i = 0; i < 65; ++i) tooLong += ksha + " 01 " + Hex2(i) + "\n";
+    for (const BadList& bad :
+         {BadList{"\n" + ksha + " 15 3G\n", "list.txt:2: \"3G\" is not a code byte"},
+          BadList{ksha + " 15\n", "list.txt:1: \"" + ksha + " 15\": a conjunct is followed by"},
+          BadList{ksha + " 15 37\n" + ksha + " 1 100\n", "list.txt:2: \"100\" is not a code byte"},
+          BadList{"ksa\n", "list.txt:1: \"ksa\" is not Devanagari"},
+          BadList{"क्\n", "list.txt:1: \"क्\" holds fewer than two consonants"},
+          BadList{"\xE0\xA4\n", "list.txt:1: the line is not UTF-8"},
+          BadList{tooLong, "list.txt:65: more than 64 conjuncts"},
+          BadList{"# nothing\n", "list.txt holds no conjunct"}}) {
+        Write("list.txt", bad.text);
+        const ProcessResult r = Run({"import", "--jukta", "list.txt", "-o", "jukta.txt"});
+        EXPECT_EQ(r.status, 2) << bad.message;
+        EXPECT_TRUE(Contains(r.err, bad.message)) << r.err;
+        EXPECT_FALSE(Exists("jukta.txt"));
+    }
+}
+
+TEST_F(ImportCommand, FindsTheShippedListBesideTheProgramInShareLedfont) {
+    // The two programs moved to bin/ (an installation puts the import program in
+    // libexec; beside ledfont is looked at first).
+    namespace fs = std::filesystem;
+    fs::create_directories(folder.Path("bin"));
+    const fs::path built = fs::path(LEDFONT_COMPANION).parent_path();
+    for (const char* file : {"ledfont", "ledfont-import"})
+        fs::copy_file(built / file, folder.Path("bin") / fs::path(file));
+    const std::string program = folder.Path("bin/ledfont");
+    const ProcessResult missing =
+        RunProcess({program, "import", "--jukta", "-o", "jukta.txt"}, folder.Root());
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_TRUE(
+        Contains(missing.err, "conjuncts.txt is neither " + folder.Path("share/ledfont/conjuncts.txt")))
+        << missing.err;
+
+    fs::create_directories(folder.Path("share/ledfont"));
+    Write("share/ledfont/conjuncts.txt", "त्र\n");
+    const ProcessResult found = RunProcess({program, "import", "--jukta", "-o", "jukta.txt"}, folder.Root());
+    ASSERT_EQ(found.status, 0) << found.err;
+    EXPECT_EQ(ReadFont(Read("jukta.txt"), true).Code(0, 0), 0x24) << "त्र, not क्ष, is first";
+}
+
+// ---- new -----------------------------------------------------------------
+
+TEST_F(ImportCommand, NewWritesABlankFontThatLoads) {
+    for (const bool jukta : {false, true}) {
+        const char* mode = jukta ? "--jukta" : "--hindi";
+        const ProcessResult r = Run({"new", mode, "-o", "new.txt"});
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, "new.txt\n");
+        const FontModel font = ReadFont(Read("new.txt"), jukta);
+        for (int c = 0; c < (jukta ? 64 : 128); ++c) {
+            EXPECT_TRUE(IsBlank(font, c)) << c;
+            EXPECT_EQ(font.At(c, 1), 1) << "consonant, centre 1";
+        }
+        EXPECT_EQ(font.codes, std::vector<int>(jukta ? 128 : 0, 0));
+        // A check finds nothing but the empty code pairs, which new has told.
+        const ProcessResult check = Run({"check", "new.txt", mode});
+        if (!jukta) {
+            EXPECT_EQ(check.out, "ok\n");
+            continue;
+        }
+        int empty = 0;
+        for (std::size_t at = 0; (at = check.out.find("code pair 00 00 is empty\n", at)) != std::string::npos;
+             ++at)
+            ++empty;
+        EXPECT_EQ(empty, 64);
+        EXPECT_EQ(std::count(check.out.begin(), check.out.end(), '\n'), 64) << check.out;
+        EXPECT_TRUE(Contains(r.err, "the 64 code pairs are 00 00")) << r.err;
+    }
+}
+
+TEST_F(ImportCommand, RefusesToOverwriteItsInputs) {
+    Write("list.txt", "क्ष\n");
+    const std::string list = Read("list.txt");
+    const ProcessResult r = Run({"import", "--jukta", "list.txt", "-o", "list.txt"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(Contains(r.err, "would overwrite")) << r.err;
+    EXPECT_EQ(Read("list.txt"), list);
+    EXPECT_EQ(Run({"new", "--hindi", "-o", "."}).status, 2) << "a folder is no font";
+}
+
+}  // namespace
+}  // namespace ledfont::test
