@@ -30,5 +30,6 @@ const Command& HexCommand();
 const Command& VerifyCommand();
 const Command& CheckCommand();
 const Command& SheetCommand();
+const Command& PreviewCommand();
 
 }  // namespace ledfont::cli

@@ -10,8 +10,8 @@ namespace {
 
 constexpr const char* kProgram = "ledfont";
 
-std::array<const Command*, 4> AllCommands() {
-    return {&HexCommand(), &VerifyCommand(), &CheckCommand(), &SheetCommand()};
+std::array<const Command*, 5> AllCommands() {
+    return {&HexCommand(), &VerifyCommand(), &CheckCommand(), &SheetCommand(), &PreviewCommand()};
 }
 
 const Command* FindCommand(const std::string& name) {
