@@ -2,8 +2,10 @@
 // same 4352 bytes, as a binary file at offset 0x9000, into Intel HEX. Both run
 // as a build script runs them: a new process each time, files on the same disk.
 // After the run the ratio of the two is printed. Also the whole `ledfont sheet`
-// process drawing that font into a PNG picture, and the whole `ledfont import`
-// process, Hindi and Jukta (target: under 50 ms each).
+// process drawing that font into a PNG picture, the whole `ledfont import`
+// process, Hindi and Jukta (target: under 50 ms each), and the whole `ledfont preview`
+// process laying out a line of 40 characters with the sample font and a Jukta
+// font of its conjuncts, on the terminal and as a picture.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <spawn.h>
@@ -15,6 +17,7 @@
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,6 +40,23 @@ struct Inputs {
         std::ofstream bin(folder / "font.bin", std::ios::binary);
         for (int c = 0; c < 128; ++c)
             for (int k = 0; k < 34; ++k) bin.put(static_cast<char>(font->FontBytes(c, k)));
+        std::ofstream(folder / "jukta.txt", std::ios::binary) << ledfont::FontText(*ConjunctFont());
+    }
+    // Records the editor shows (3..16 columns, class 0), with the conjuncts of
+    // kPreviewLine: स्त, प्र and त्र; no other pair is of two consonants.
+    static std::unique_ptr<ledfont::FontState> ConjunctFont() {
+        auto font = ledfont::bench::PatternedFont(true);
+        for (int c = 0; c < 64; ++c) {
+            font->FontBytes(c, 0) = static_cast<ledfont::Byte>(3 + c % 14);
+            font->FontBytes(c, 1) = 2;
+            font->JuktaCodes(c, 0) = 1;
+        }
+        const int pairs[][2] = {{0x38, 0x24}, {0x2A, 0x30}, {0x24, 0x30}};
+        for (int c = 0; c < 3; ++c) {
+            font->JuktaCodes(c, 0) = static_cast<ledfont::Byte>(pairs[c][0]);
+            font->JuktaCodes(c, 1) = static_cast<ledfont::Byte>(pairs[c][1]);
+        }
+        return font;
     }
     ~Inputs() {
         std::error_code ec;
@@ -108,6 +128,22 @@ void BM_LedfontSheetProcess(benchmark::State& s) {
     RunProcessBenchmark(s, {LEDFONT_COMPANION, "sheet", "font.txt", "--hindi", "-o", "sheet.png"});
 }
 BENCHMARK(BM_LedfontSheetProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// 40 characters: "Hello, my dear friend; may tomorrow be a good day", three conjuncts, two ikaar.
+constexpr const char* kPreviewLine = "नमस्ते मेरे प्रिय मित्र कल का दिन शुभ हो";
+const std::string kSampleFont = std::string(LEDFONT_SOURCE_DIR) + "/docs/sample-hindi.txt";
+
+void BM_LedfontPreviewProcess(benchmark::State& s) {
+    RunProcessBenchmark(s, {LEDFONT_COMPANION, "preview", kPreviewLine, "--hindi", kSampleFont, "--jukta",
+                            "jukta.txt", "--width", "240"});
+}
+BENCHMARK(BM_LedfontPreviewProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_LedfontPreviewPictureProcess(benchmark::State& s) {
+    RunProcessBenchmark(s, {LEDFONT_COMPANION, "preview", kPreviewLine, "--hindi", kSampleFont, "--jukta",
+                            "jukta.txt", "--width", "240", "-o", "line.png"});
+}
+BENCHMARK(BM_LedfontPreviewPictureProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Keeps each benchmark's time per process (the median when runs are
 // repeated) so the ratio can be told at the end.

@@ -32,5 +32,6 @@ const Command& CheckCommand();
 const Command& SheetCommand();
 const Command& NewCommand();
 const Command& ImportCommand();
+const Command& PreviewCommand();
 
 }  // namespace ledfont::cli

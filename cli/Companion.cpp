@@ -10,8 +10,9 @@ namespace {
 
 constexpr const char* kProgram = "ledfont";
 
-std::array<const Command*, 6> AllCommands() {
-    return {&HexCommand(), &VerifyCommand(), &CheckCommand(), &SheetCommand(), &NewCommand(), &ImportCommand()};
+std::array<const Command*, 7> AllCommands() {
+    return {&HexCommand(),     &VerifyCommand(), &CheckCommand(), &SheetCommand(),
+            &PreviewCommand(), &NewCommand(),    &ImportCommand()};
 }
 
 const Command* FindCommand(const std::string& name) {

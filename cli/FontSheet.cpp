@@ -10,12 +10,6 @@ namespace {
 
 using L = FontSheetLayout;
 
-// The line stands in the gap before LED column columnCount, the full height of the box.
-void DrawColumnLine(Picture& picture, int left, int top, int columnCount) {
-    if (columnCount > kGlyphSide) return;
-    picture.FillRect(left + columnCount * LedLook::kLedPitch, top, 1, L::kBox, LedLook::kColumnLine);
-}
-
 void DrawLabel(Picture& picture, const std::string& text, int left, int top) {
     DrawDigits(picture, text, left + (L::kBox - DigitsWidth(text)) / 2, top, LedLook::kLabel);
 }
@@ -29,7 +23,7 @@ Picture DrawFontSheet(const FontState& font, FontMode mode) {
         const int left = L::BoxLeft(c);
         const int top = L::BoxTop(mode, c);
         DrawGlyphLeds(picture, glyph, left, top);
-        DrawColumnLine(picture, left, top, glyph.ColumnCount());
+        if (glyph.ColumnCount() <= kGlyphSide) DrawColumnLine(picture, left, top, glyph.ColumnCount());
         DrawLabel(picture, GlyphCodeText(mode, c), left, L::LabelTop(mode, c, 0));
         if (mode == FontMode::Jukta)
             DrawLabel(picture, HexCh(font.JuktaCodes(c, 0)) + ' ' + HexCh(font.JuktaCodes(c, 1)), left,

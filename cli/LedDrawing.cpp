@@ -13,6 +13,11 @@ void DrawLed(Picture& picture, int left, int top, int column, int row, bool lit)
                      LedLook::kLedSize, lit ? LedLook::kLit : LedLook::kDark);
 }
 
+void DrawColumnLine(Picture& picture, int left, int top, int column, int rows) {
+    picture.FillRect(left + column * LedLook::kLedPitch, top, 1, LedLook::BoxSide(rows),
+                     LedLook::kColumnLine);
+}
+
 void DrawGlyphLeds(Picture& picture, const GlyphView& glyph, int left, int top, int columns) {
     DrawLedBox(picture, left, top, columns, kGlyphSide);
     for (int x = 0; x < columns; ++x)

@@ -2,6 +2,8 @@
 
 #include <png.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <new>
 
@@ -94,6 +96,14 @@ std::string EncodePng(const Picture& picture) {
     if (!structs.Png() || !structs.Info()) Refuse("libpng has no memory to start");
     if (!WriteImage(structs.Png(), structs.Info(), session, picture)) Refuse(session.problem);
     return bytes;
+}
+
+bool IsPngName(const std::string& name) {
+    constexpr std::string_view kSuffix = ".png";
+    return name.size() >= kSuffix.size() &&
+           std::equal(kSuffix.begin(), kSuffix.end(),
+                      name.end() - static_cast<std::ptrdiff_t>(kSuffix.size()),
+                      [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
 }
 
 }  // namespace ledfont::cli

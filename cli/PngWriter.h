@@ -12,4 +12,9 @@ namespace ledfont::cli {
 // (an empty picture) or fails.
 std::string EncodePng(const Picture& picture);
 
+// Whether a file name ends in ".png", in any case. A picture goes only to a
+// name that says it is one, so that a slip such as "-o font.hex" cannot put a
+// PNG where a script expects something else.
+bool IsPngName(const std::string& name);
+
 }  // namespace ledfont::cli

@@ -1,6 +1,3 @@
-#include <algorithm>
-#include <cctype>
-
 #include "Command.h"
 #include "FontFiles.h"
 #include "FontSheet.h"
@@ -8,16 +5,6 @@
 
 namespace ledfont::cli {
 namespace {
-
-// A picture goes to a name that says it is one, so that a slip such as
-// "-o font.hex" cannot put a PNG where a script expects something else.
-bool IsPngName(const std::string& name) {
-    constexpr std::string_view kSuffix = ".png";
-    return name.size() >= kSuffix.size() &&
-           std::equal(kSuffix.begin(), kSuffix.end(),
-                      name.end() - static_cast<std::ptrdiff_t>(kSuffix.size()),
-                      [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
-}
 
 int RunSheet(const Arguments& args, Streams& streams) {
     const std::string& output = *args.output;

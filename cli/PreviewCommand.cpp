@@ -1,0 +1,100 @@
+#include <optional>
+
+#include "Command.h"
+#include "FontFiles.h"
+#include "LedLine.h"
+#include "LineLayout.h"
+#include "LinePicture.h"
+#include "LineText.h"
+#include "OutputGuard.h"
+#include "PngWriter.h"
+
+namespace ledfont::cli {
+namespace {
+
+constexpr int kDefaultSpace = 4;
+constexpr int kWidestSpace = 64;
+
+std::string Columns(int n) { return std::to_string(n) + (n == 1 ? " column" : " columns"); }
+
+// "37 columns", and with a sign width whether the line fits it.
+std::string Summary(int columns, int signColumns) {
+    std::string text = Columns(columns) + '\n';
+    if (signColumns == 0) return text;
+    if (columns <= signColumns) return text + "fits a sign of " + Columns(signColumns) + '\n';
+    return text + "needs " + std::to_string(columns - signColumns) + " more " +
+           (columns - signColumns == 1 ? "column" : "columns") + " than a sign of " + Columns(signColumns) +
+           '\n';
+}
+
+int RunPreview(const Arguments& args, Streams& streams) {
+    const std::optional<std::string> hindiPath = args.Value("--hindi");
+    if (!hindiPath) throw UsageError("--hindi FONT is needed: the Hindi font to draw the text with");
+    const std::optional<std::string> juktaPath = args.Value("--jukta");
+    const int spaceColumns = args.IntValue("--space", 0, kWidestSpace, kDefaultSpace);
+    const int signColumns = args.IntValue("--width", 1, kMostPictureColumns, 0);
+    if (args.output && *args.output != "-" && !IsPngName(*args.output))
+        throw UsageError("OUT must end in .png, or be - for standard output");
+
+    const std::u32string text = ReadLineText(args.operands[0]);
+    const FontState hindi = LoadFontFile(*hindiPath, FontMode::Hindi);
+    std::optional<FontState> jukta;
+    if (juktaPath) jukta = LoadFontFile(*juktaPath, FontMode::Jukta);
+    const LineFonts fonts{hindi, jukta ? &*jukta : nullptr};
+
+    const LineLayout layout = LayOutLine(text, fonts, spaceColumns);
+    for (const LineNote& note : layout.notes) streams.err << "ledfont preview: " << note.text << '\n';
+    const LedLine line = DrawLine(layout, fonts);
+    if (!args.output) {
+        streams.out << LineArt(line) << Summary(line.Columns(), signColumns);
+        return kExitOk;
+    }
+    const std::string& output = *args.output;
+    const std::string png = EncodePng(DrawLinePicture(line, signColumns));
+    const bool named = OnFile(output, [&] {
+        if (juktaPath && output != "-") RefuseOverwritingFont(output, *juktaPath);
+        return WriteOutput(output, *hindiPath, png, streams.out);
+    });
+    if (named) streams.out << Summary(line.Columns(), signColumns);
+    return kExitOk;
+}
+
+}  // namespace
+
+const Command& PreviewCommand() {
+    static const Command command{
+        "preview",
+        "preview TEXT --hindi FONT [--jukta FONT] [--width COLS] [--space COLS] [-o OUT.png]",
+        "show a line of Hindi text as the sign shows it",
+        "Draws TEXT (UTF-8: Devanagari U+0900..U+097F and spaces) with the glyphs\n"
+        "of the Hindi font FONT, as a sign shows it:\n"
+        "  - U+09xx is Hindi glyph xx; a space is --space dark columns (default 4);\n"
+        "  - consonant + virama + consonant is one glyph of the Jukta font, when\n"
+        "    --jukta is given and it has a glyph with the code pair of the two\n"
+        "    consonants (the low bytes of their code points: 15 37 for the\n"
+        "    conjunct U+0915 U+094D U+0937);\n"
+        "  - a consonant glyph (class 0) takes its column count in columns;\n"
+        "  - a vowel glyph (class 1) takes none: it is drawn over the glyph before\n"
+        "    it, its centre column on that glyph's centre column;\n"
+        "  - an ikaar glyph (class 2) is drawn before the consonant or the whole\n"
+        "    conjunct it follows, and takes its columns.\n"
+        "Prints the line as 16 rows of LEDs ('#' lit, '.' dark) and the number of\n"
+        "columns it takes; with --width COLS also whether it fits a sign that wide.\n"
+        "With -o, draws it as a PNG picture instead, in the LEDs of 'sheet', with\n"
+        "a green line where a sign of --width columns ends. OUT must end in .png\n"
+        "(any case); \"-o -\" writes the picture to standard output.\n"
+        "A glyph the editor could not show (a column count outside 3..16, a class\n"
+        "outside 0..2), a vowel glyph with nothing before it, and lit LEDs that\n"
+        "fall outside the line are drawn as their record says and reported on\n"
+        "standard error. A character outside U+0900..U+097F, broken UTF-8 or a\n"
+        "font that cannot be loaded stops it, with exit status 2.\n",
+        {.operands = {"TEXT"},
+         .takesOutput = true,
+         .mode = ModeRule::None,
+         .options = {{"--hindi", "FONT"}, {"--jukta", "FONT"}, {"--width", "COLS"}, {"--space", "COLS"}}},
+        RunPreview,
+    };
+    return command;
+}
+
+}  // namespace ledfont::cli

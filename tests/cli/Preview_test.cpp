@@ -1,0 +1,251 @@
+// ledfont preview: a line of text laid out on the sign, on fonts whose glyphs
+// each light one row across their columns, so every row of the output tells
+// where one glyph landed.
+#include "../support/PngImage.h"
+#include "CompanionTest.h"
+
+namespace ledfont::test {
+namespace {
+
+// Glyph c: n columns, its class and centre, dark but for row `row` across its columns (none for -1).
+void Shape(FontModel& font, int c, int n, int glyphClass, int centre, int row) {
+    font.At(c, 0) = n;
+    font.At(c, 1) = glyphClass * 16 + centre;
+    for (int x = 0; x < 16; ++x)
+        for (int y = 0; y < 16; ++y) font.SetLit(c, x, y, y == row && x < n);
+}
+
+constexpr int kConsonant = 0, kVowel = 1, kIkaar = 2;
+
+FontModel HindiFont() {
+    FontModel font = MakeCleanFont(false, 1);
+    for (int c = 0; c < 128; ++c) Shape(font, c, 3, kConsonant, 1, -1);
+    Shape(font, 0x15, 3, kConsonant, 1, 0);   // क
+    Shape(font, 0x16, 5, kConsonant, 3, 1);   // ख
+    Shape(font, 0x38, 4, kConsonant, 2, 2);   // स
+    Shape(font, 0x24, 3, kConsonant, 1, 3);   // त
+    Shape(font, 0x4D, 3, kConsonant, 1, 4);   // virama
+    Shape(font, 0x3F, 3, kIkaar, 1, 5);       // ि
+    Shape(font, 0x41, 3, kVowel, 1, 15);      // ु
+    Shape(font, 0x47, 3, kVowel, 1, 14);      // े
+    Shape(font, 0x45, 7, kVowel, 3, 13);      // ॅ, wider than क
+    Shape(font, 0x06, 4, 3, 1, 6);            // आ, a class the editor has no option for
+    Shape(font, 0x07, 20, kConsonant, 1, 7);  // इ, more columns than a glyph holds
+    return font;
+}
+
+// Glyph 0 is स्त (code pair 38 24); no other pair is of two consonants.
+FontModel JuktaFont() {
+    FontModel font = MakeCleanFont(true, 1);
+    for (int c = 0; c < 64; ++c) {
+        Shape(font, c, 3, kConsonant, 1, -1);
+        font.codes[static_cast<std::size_t>(2 * c)] = 0x01;
+        font.codes[static_cast<std::size_t>(2 * c + 1)] = c + 1;
+    }
+    Shape(font, 0, 6, kConsonant, 2, 6);
+    font.codes[0] = 0x38;
+    font.codes[1] = 0x24;
+    return font;
+}
+
+// The terminal output: 16 rows of '.' with the rows given, then the summary.
+std::string Art(int columns, const std::vector<std::pair<int, std::string>>& rows,
+                const std::string& summary) {
+    std::vector<std::string> lines(16, std::string(static_cast<std::size_t>(columns), '.'));
+    for (const auto& [row, text] : rows) lines[static_cast<std::size_t>(row)] = text;
+    std::string art;
+    for (const std::string& line : lines) art += line + "\n";
+    return art + summary;
+}
+
+class PreviewCommand : public Companion {
+protected:
+    PreviewCommand() {
+        Write("hindi.txt", FontText(HindiFont()));
+        Write("jukta.txt", FontText(JuktaFont()));
+    }
+    ProcessResult Preview(const std::string& text, std::vector<std::string> more = {}) const {
+        std::vector<std::string> args = {"preview", text, "--hindi", "hindi.txt"};
+        args.insert(args.end(), more.begin(), more.end());
+        return Run(args);
+    }
+};
+
+struct LayoutCase {
+    const char* name;
+    const char* text;
+    std::vector<std::string> options;
+    int columns;
+    std::vector<std::pair<int, std::string>> rows;
+    std::vector<std::string> notes;  // each on its own line of standard error
+    std::string summary = "";        // after "N columns"
+
+    friend void PrintTo(const LayoutCase& c, std::ostream* out) { *out << c.name; }
+};
+
+const std::vector<std::string> kJukta = {"--jukta", "jukta.txt"};
+
+const LayoutCase kLayouts[] = {
+    // ु and े on ख: their centre column 1 on its centre column 3; the dark
+    // LEDs of the marks over row 1 leave ख lit there.
+    {"MarksStandCentredOnTheGlyphBefore", "खुे", {}, 5, {{1, "#####"}, {14, "..###"}, {15, "..###"}}, {}},
+    {"IkaarGoesBeforeAConsonant", "कि", {}, 6, {{0, "...###"}, {5, "###..."}}, {}},
+    {"IkaarGoesBeforeAWholeConjunctDrawnAsItIs",
+     "स्ति",
+     {},
+     13,
+     {{2, "...####......"}, {3, "..........###"}, {4, ".......###..."}, {5, "###.........."}},
+     {}},
+    {"IkaarGoesBeforeAJuktaConjunct", "स्ति", kJukta, 9, {{5, "###......"}, {6, "...######"}}, {}},
+    {"AConjunctIsTakenFromTheJuktaFont", "कस्त", kJukta, 9, {{0, "###......"}, {6, "...######"}}, {}},
+    {"WithoutThatPairTheThreeGlyphsStand",
+     "क्त",
+     kJukta,
+     9,
+     {{0, "###......"}, {3, "......###"}, {4, "...###..."}},
+     {}},
+    {"ASpaceIsFourDarkColumns", "क क", {}, 10, {{0, "###....###"}}, {}},
+    {"OrAsManyAsSpaceSays", "क  क", {"--space", "1"}, 8, {{0, "###..###"}}, {}},
+    {"TheLineFitsTheSign",
+     "कि",
+     {"--width", "6"},
+     6,
+     {{0, "...###"}, {5, "###..."}},
+     {},
+     "fits a sign of 6 columns\n"},
+    {"OrSaysHowManyColumnsItLacks",
+     "कि",
+     {"--width=5"},
+     6,
+     {{0, "...###"}, {5, "###..."}},
+     {},
+     "needs 1 more column than a sign of 5 columns\n"},
+    {"AMarkWithNothingBeforeItTakesItsColumns",
+     "ुक े",
+     {},
+     13,
+     {{0, "...###......."}, {14, "..........###"}, {15, "###.........."}},
+     {"character 1, Hindi glyph 65 (0941): a mark with no glyph before it to stand on; drawn where it is, 3 "
+      "columns wide",
+      "character 4, Hindi glyph 71 (0947): a mark with no glyph before it to stand on; drawn where it is, 3 "
+      "columns wide"}},
+    {"LitLedsOfAMarkOutsideTheLineAreTold",
+     "कॅ",
+     {},
+     3,
+     {{0, "###"}, {13, "###"}},
+     {"character 2, Hindi glyph 69 (0945): 4 lit LEDs fall outside the line; not shown"}},
+    {"RecordsTheEditorCannotShowAreDrawnAsTheySay",
+     "आइ",
+     {},
+     24,
+     {{6, "####...................."}, {7, "....################...."}},
+     {"character 1, Hindi glyph 6 (0906): class 3 is outside 0..2; drawn as a consonant",
+      "character 2, Hindi glyph 7 (0907): column count 20 is outside 3..16; drawn 20 columns wide"}},
+};
+
+class PreviewLayout : public PreviewCommand, public testing::WithParamInterface<LayoutCase> {};
+
+TEST_P(PreviewLayout, PrintsTheLineAsTheSignShowsIt) {
+    const LayoutCase& c = GetParam();
+    const ProcessResult r = Preview(c.text, c.options);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, Art(c.columns, c.rows, std::to_string(c.columns) + " columns\n" + c.summary));
+    std::string notes;
+    for (const std::string& note : c.notes) notes += "ledfont preview: " + note + "\n";
+    EXPECT_EQ(r.err, notes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, PreviewLayout, testing::ValuesIn(kLayouts),
+                         [](const testing::TestParamInfo<LayoutCase>& p) {
+                             return std::string(p.param.name);
+                         });
+
+TEST_F(PreviewCommand, RefusesWhatItCannotShowAndSaysWhere) {
+    Write("jukta.png", FontText(JuktaFont()));
+    const struct {
+        std::vector<std::string> args;
+        std::string said;
+    } cases[] = {
+        {{"preview", "कA", "--hindi", "hindi.txt"},
+         "character 2 of the text is U+0041, outside U+0900..U+097F"},
+        {{"preview", "क ऄ\u00E9", "--hindi", "hindi.txt"}, "character 4 of the text is U+00E9"},
+        {{"preview", "क\xE0\xA4", "--hindi", "hindi.txt"},
+         "character 2 of the text, at byte 4, is not UTF-8"},
+        {{"preview", "\xE0\x80\x95", "--hindi", "hindi.txt"},
+         "character 1 of the text, at byte 1, is not UTF-8"},
+        {{"preview", "क", "--hindi", "missing.txt"}, "missing.txt: File not found"},
+        {{"preview", "क", "--hindi", "hindi.txt", "--jukta", "hindi.txt"}, "hindi.txt: Bad file mode"},
+        {{"preview", "क", "--jukta", "jukta.txt"}, "--hindi FONT is needed"},
+        {{"preview", "क", "--hindi", "hindi.txt", "--space", "65"},
+         "--space takes a whole number from 0 to 64"},
+        {{"preview", "क", "--hindi", "hindi.txt", "-o", "line.txt"}, "OUT must end in .png"},
+        {{"preview", "क", "--hindi", "hindi.txt", "--jukta", "jukta.png", "-o", "jukta.png"},
+         "would overwrite the font file"},
+    };
+    for (const auto& c : cases) {
+        const ProcessResult r = Run(c.args);
+        EXPECT_EQ(r.status, 2) << c.said;
+        EXPECT_EQ(r.out, "") << c.said;
+        EXPECT_NE(r.err.find(c.said), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(Read("jukta.png"), FontText(JuktaFont()));
+    EXPECT_FALSE(Exists("line.txt"));
+}
+
+// The middle pixel of LED (x, y) of a picture of a line.
+Colour LedCentre(const PngImage& image, int x, int y) {
+    return image.At(8 + 1 + 6 * x + 2, 8 + 1 + 6 * y + 2);
+}
+
+TEST_F(PreviewCommand, ThePictureShowsTheLedsTheTerminalShows) {
+    const std::string text = "खुे कि स्ति आइ कॅ";
+    const ProcessResult shown = Preview(text, {"--jukta", "jukta.txt", "--width", "70"});
+    ASSERT_EQ(shown.status, 0) << shown.err;
+    const ProcessResult drawn = Preview(text, {"--jukta", "jukta.txt", "--width", "70", "-o", "line.png"});
+    ASSERT_EQ(drawn.status, 0) << drawn.err;
+    EXPECT_EQ(drawn.err, shown.err);
+    const std::string summary = "63 columns\nfits a sign of 70 columns\n";
+    EXPECT_EQ(drawn.out, summary);
+    ASSERT_EQ(shown.out.substr(shown.out.size() - summary.size()), summary);
+
+    const PngImage image = ReadPng(Read("line.png"));
+    ASSERT_FALSE(image.IsNull()) << image.problem;
+    // A box of 70 LEDs (the sign) and the 8-pixel margin around it.
+    EXPECT_EQ(image.width, 8 + 70 * 6 + 1 + 8);
+    EXPECT_EQ(image.height, 8 + 16 * 6 + 1 + 8);
+    const Colour red{255, 0, 0}, dark{36, 36, 36}, green{0, 255, 0};
+    for (int y = 0; y < 16; ++y) {
+        const std::string row = shown.out.substr(static_cast<std::size_t>(y) * 64, 63);
+        for (int x = 0; x < 70; ++x) {
+            const bool lit = x < 63 && row[static_cast<std::size_t>(x)] == '#';
+            ASSERT_EQ(LedCentre(image, x, y), lit ? red : dark) << "LED " << x << ", " << y << " of\n"
+                                                                << shown.out;
+        }
+    }
+    for (int y = 8; y < 8 + 97; y += 4) EXPECT_EQ(image.At(8 + 6 * 70, y), green) << y;
+    EXPECT_NE(image.At(8 + 6 * 69, 20), green);
+}
+
+TEST_F(PreviewCommand, TheReadmeShowsWhatPreviewDraws) {
+    const std::string docs = std::string(LEDFONT_SOURCE_DIR) + "/docs/";
+    const std::string readme = TestFolder::Read(std::string(LEDFONT_SOURCE_DIR) + "/README.md");
+    const ProcessResult word = Run({"preview", "दिन", "--hindi", docs + "sample-hindi.txt", "--width", "24"});
+    ASSERT_EQ(word.status, 0) << word.err;
+    EXPECT_NE(readme.find("```console\n$ ledfont preview दिन --hindi docs/sample-hindi.txt --width 24\n" +
+                          word.out + "```"),
+              std::string::npos)
+        << word.out;
+
+    const ProcessResult phrase = Run({"preview", "नमस्ते शुभ दिन", "--hindi", docs + "sample-hindi.txt", "--jukta",
+                                      docs + "sample-jukta.txt", "--width", "96", "-o", "preview.png"});
+    ASSERT_EQ(phrase.status, 0) << phrase.err;
+    const PngImage shown = ReadPng(TestFolder::Read(docs + "preview.png"));
+    ASSERT_FALSE(shown.IsNull()) << shown.problem;
+    EXPECT_TRUE(ReadPng(Read("preview.png")) == shown)
+        << "run: ledfont preview 'नमस्ते शुभ दिन' --hindi docs/sample-hindi.txt --jukta docs/sample-jukta.txt "
+           "--width 96 -o docs/preview.png";
+}
+
+}  // namespace
+}  // namespace ledfont::test
