@@ -20,6 +20,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication application(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral(LEDFONT_APP_ID));
     ledfont::FrmFont frmFont;
     frmFont.show();
     return QApplication::exec();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what the build, the editor and the tests need, and nothing that is
-# already there. Safe to run again. Needs root (or sudo) on Debian 12.
+# Installs what the build, the editor, the tests and the package check need,
+# and nothing that is already there. Safe to run again. Needs root, or sudo,
+# on Debian 12.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,8 @@ packages=(
   libpng-dev libfreetype-dev libharfbuzz-dev fonts-lohit-deva
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xdotool x11-utils imagemagick binutils srecord
+  qt6-wayland
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()
@@ -17,8 +20,17 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-as_root=(env DEBIAN_FRONTEND=noninteractive)
-[ "$(id -u)" -eq 0 ] || as_root=(sudo env DEBIAN_FRONTEND=noninteractive)
+if [ "$(id -u)" -eq 0 ]; then
+  as_root=(env DEBIAN_FRONTEND=noninteractive)
+elif command -v sudo >/dev/null 2>&1; then
+  as_root=(sudo env DEBIAN_FRONTEND=noninteractive)
+else
+  echo "These packages are missing: ${missing[*]}" >&2
+  echo "sudo is not installed, so they cannot be installed from here. As root, run:" >&2
+  echo "  apt-get update && apt-get install -y ${missing[*]}" >&2
+  echo "then run this command again." >&2
+  exit 1
+fi
 echo "Installing: ${missing[*]}"
 "${as_root[@]}" apt-get update -qq
 "${as_root[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test twice: a
 # normal build, then a build under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Between the two it builds the Debian package and checks it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -25,6 +26,9 @@ for b in build/bench/bench_*; do
 done
 [ "$ran" -gt 0 ] || { echo "no benchmark was built" >&2; exit 1; }
 echo "$ran benchmarks ran"
+
+echo "== Debian package =="
+bash scripts/package-check.sh
 
 echo "== build and test under ASan + UBSan =="
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DLEDFONT_SANITIZE=ON -DLEDFONT_WERROR=ON \

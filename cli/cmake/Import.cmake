@@ -3,21 +3,11 @@
 include(GNUInstallDirs)
 set(LEDFONT_DEFAULT_TYPEFACE "/usr/share/fonts/truetype/lohit-devanagari/Lohit-Devanagari.ttf"
   CACHE FILEPATH "Typeface that ledfont import uses when none is named")
-set(LEDFONT_DATA_DIR "${CMAKE_INSTALL_FULL_DATADIR}/ledfont")
 set(LEDFONT_LIBEXEC_DIR "${CMAKE_INSTALL_FULL_LIBEXECDIR}/ledfont")
 target_compile_definitions(ledfont_cli PRIVATE
   LEDFONT_DEFAULT_TYPEFACE="${LEDFONT_DEFAULT_TYPEFACE}"
-  LEDFONT_DATA_DIR="${LEDFONT_DATA_DIR}"
+  LEDFONT_DATA_DIR="${LEDFONT_INSTALL_DATADIR}"
   LEDFONT_LIBEXEC_DIR="${LEDFONT_LIBEXEC_DIR}")
-
-# The shipped data as the program looks for it: <program>/../share/ledfont.
-set(ledfont_build_data "${CMAKE_BINARY_DIR}/share/ledfont")
-add_custom_command(OUTPUT "${ledfont_build_data}/conjuncts.txt"
-  COMMAND ${CMAKE_COMMAND} -E copy_if_different "${CMAKE_CURRENT_SOURCE_DIR}/data/conjuncts.txt"
-          "${ledfont_build_data}/conjuncts.txt"
-  DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/data/conjuncts.txt"
-  COMMENT "Copying the conjunct list to ${ledfont_build_data}")
-add_custom_target(ledfont_data ALL DEPENDS "${ledfont_build_data}/conjuncts.txt")
 
 # FreeType and HarfBuzz live in a program of their own, which ledfont runs in
 # its place for an import, so that no other command pays for loading them.
@@ -36,4 +26,5 @@ add_executable(ledfont-import
 target_include_directories(ledfont-import PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/typeface)
 target_compile_definitions(ledfont-import PRIVATE LEDFONT_DEFAULT_TYPEFACE="${LEDFONT_DEFAULT_TYPEFACE}")
 target_link_libraries(ledfont-import PRIVATE ledfont_cli Freetype::Freetype PkgConfig::HARFBUZZ LedFont::warnings)
-add_dependencies(ledfont ledfont-import ledfont_data)
+add_dependencies(ledfont ledfont-import)
+install(TARGETS ledfont-import RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/ledfont)
