@@ -4,49 +4,22 @@
 #include <optional>
 #include <tuple>
 
+#include "Devanagari.h"
 #include "Error.h"
 #include "FontMode.h"
 #include "HexText.h"
 #include "MessageText.h"
 #include "ReadableFile.h"
+#include "Utf8.h"
 
 namespace ledfont::cli {
 namespace {
 
 constexpr std::size_t kLargestList = 1 << 20;
 
-bool IsConsonant(char32_t cp) {
-    return (cp >= 0x0915 && cp <= 0x0939) || (cp >= 0x0958 && cp <= 0x095F) || (cp >= 0x0978 && cp <= 0x097F);
-}
-
 // Devanagari, and the joiners that ask for a half form or a visible virama.
 bool BelongsInAConjunct(char32_t cp) {
     return (cp >= 0x0900 && cp <= 0x097F) || cp == 0x200C || cp == 0x200D;
-}
-
-// The code points of UTF-8 text, or nothing when it is not UTF-8.
-std::optional<std::u32string> DecodeUtf8(std::string_view text) {
-    std::u32string out;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const int length = lead < 0x80           ? 1
-                           : (lead >> 5) == 0x6  ? 2
-                           : (lead >> 4) == 0xE  ? 3
-                           : (lead >> 3) == 0x1E ? 4
-                                                 : 0;
-        if (length == 0 || i + static_cast<std::size_t>(length) > text.size()) return std::nullopt;
-        char32_t cp = length == 1 ? lead : lead & (0x7Fu >> length);
-        for (int k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-            if ((next >> 6) != 0x2) return std::nullopt;
-            cp = (cp << 6) | (next & 0x3Fu);
-        }
-        constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (cp < kLeast[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
-        out += cp;
-        i += static_cast<std::size_t>(length);
-    }
-    return out;
 }
 
 // UTF-8 text as a message quotes it: control characters as '?'.
@@ -157,7 +130,7 @@ std::optional<std::pair<Byte, Byte>> DefaultCodePair(const std::u32string& text)
         ++consonants;
     }
     if (consonants < 2) return std::nullopt;
-    return std::pair{static_cast<Byte>(*first & 0xFF), static_cast<Byte>(*last & 0xFF)};
+    return std::pair{static_cast<Byte>(HindiGlyphOf(*first)), static_cast<Byte>(HindiGlyphOf(*last))};
 }
 
 std::vector<Conjunct> ParseConjunctList(std::string_view text, const std::string& name) {

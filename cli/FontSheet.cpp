@@ -23,7 +23,7 @@ Picture DrawFontSheet(const FontState& font, FontMode mode) {
         const int left = L::BoxLeft(c);
         const int top = L::BoxTop(mode, c);
         DrawGlyphLeds(picture, glyph, left, top);
-        if (glyph.ColumnCount() <= kGlyphSide) DrawColumnLine(picture, left, top, glyph.ColumnCount());
+        if (glyph.ColumnCount() <= kGridSide) DrawColumnLine(picture, left, top, glyph.ColumnCount());
         DrawLabel(picture, GlyphCodeText(mode, c), left, L::LabelTop(mode, c, 0));
         if (mode == FontMode::Jukta)
             DrawLabel(picture, HexCh(font.JuktaCodes(c, 0)) + ' ' + HexCh(font.JuktaCodes(c, 1)), left,

@@ -13,9 +13,9 @@ namespace ledfont::cli {
 // conjuncts apart.
 struct FontSheetLayout {
     static constexpr int kGlyphsPerRow = 16;
-    static constexpr int kMargin = 8;                          // around the sheet and between glyphs
-    static constexpr int kBox = LedLook::BoxSide(kGlyphSide);  // 97
-    static constexpr int kLabelGap = 4;                        // box to the first label, label to label
+    static constexpr int kMargin = 8;                         // around the sheet and between glyphs
+    static constexpr int kBox = LedLook::BoxSide(kGridSide);  // 97
+    static constexpr int kLabelGap = 4;                       // box to the first label, label to label
     static constexpr int kCellWidth = kBox + kMargin;
 
     static constexpr int LabelLines(FontMode mode) { return mode == FontMode::Jukta ? 2 : 1; }

@@ -19,9 +19,9 @@ void DrawColumnLine(Picture& picture, int left, int top, int column, int rows) {
 }
 
 void DrawGlyphLeds(Picture& picture, const GlyphView& glyph, int left, int top, int columns) {
-    DrawLedBox(picture, left, top, columns, kGlyphSide);
+    DrawLedBox(picture, left, top, columns, kGridSide);
     for (int x = 0; x < columns; ++x)
-        for (int y = 0; y < kGlyphSide; ++y) DrawLed(picture, left, top, x, y, glyph.IsLit(x, y));
+        for (int y = 0; y < kGridSide; ++y) DrawLed(picture, left, top, x, y, glyph.IsLit(x, y));
 }
 
 }  // namespace ledfont::cli

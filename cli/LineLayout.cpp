@@ -150,7 +150,7 @@ private:
         for (int x = 0; x < placed.columns; ++x) {
             const int column = placed.column + x;
             if (column >= 0 && column < layout_.columns) continue;
-            for (int y = 0; y < kGlyphSide; ++y) outside += view.IsLit(x, y);
+            for (int y = 0; y < kGridSide; ++y) outside += view.IsLit(x, y);
         }
         if (outside > 0)
             Tell(placed.character, placed.font, placed.glyph,

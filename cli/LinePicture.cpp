@@ -15,11 +15,11 @@ Picture DrawLinePicture(const LedLine& line, int signColumns) {
                                std::to_string(columns) + " columns; a picture shows at most " +
                                std::to_string(kMostPictureColumns) + ")");
     constexpr int kMargin = FontSheetLayout::kMargin;
-    Picture picture(2 * kMargin + LedLook::BoxSide(columns), 2 * kMargin + LedLook::BoxSide(kGlyphSide),
+    Picture picture(2 * kMargin + LedLook::BoxSide(columns), 2 * kMargin + LedLook::BoxSide(kGridSide),
                     LedLook::kBackground);
-    DrawLedBox(picture, kMargin, kMargin, columns, kGlyphSide);
+    DrawLedBox(picture, kMargin, kMargin, columns, kGridSide);
     for (int x = 0; x < columns; ++x)
-        for (int y = 0; y < kGlyphSide; ++y)
+        for (int y = 0; y < kGridSide; ++y)
             DrawLed(picture, kMargin, kMargin, x, y, x < line.Columns() && line.IsLit(x, y));
     if (signColumns > 0) DrawColumnLine(picture, kMargin, kMargin, signColumns);
     return picture;

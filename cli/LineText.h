@@ -12,7 +12,4 @@ namespace ledfont::cli {
 // characters counted from 1.
 std::u32string ReadLineText(std::string_view utf8);
 
-// A code point as Unicode writes it: "U+0041", "U+1F600".
-std::string CodePointText(char32_t ch);
-
 }  // namespace ledfont::cli

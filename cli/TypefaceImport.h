@@ -25,7 +25,6 @@ struct RenderSettings {
 // Limits of the options.
 inline constexpr int kSmallestSize = 4;
 inline constexpr int kLargestSize = 64;
-inline constexpr int kRows = 16;
 
 struct ImportRequest {
     FontMode mode = FontMode::Hindi;

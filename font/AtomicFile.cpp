@@ -90,7 +90,8 @@ private:
     void LinkUnnamed(const std::string& target) {
         const std::string self = "/proc/self/fd/" + std::to_string(fd_.Get());
         for (int attempt = 0;; ++attempt) {
-            std::string name = folder_ + "/.ledfont-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+            std::string name =
+                folder_ + "/.ledfont-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
             if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
                 name_ = std::move(name);
                 return;
@@ -105,10 +106,9 @@ private:
 };
 
 [[noreturn]] void RefuseToReplace(const WriteTarget& where, const std::string& path) {
-    const std::string what = where.kind == WriteTarget::Kind::Descriptor ? "an open descriptor of this program"
-                             : where.kind == WriteTarget::Kind::Fifo ? FileKindText(S_IFIFO)
-                             : where.kind == WriteTarget::Kind::CharacterDevice ? FileKindText(S_IFCHR)
-                                                                                 : FileKindText(where.mode);
+    const std::string what = where.kind == WriteTarget::Kind::Descriptor
+                                 ? "an open descriptor of this program"
+                                 : FileKindText(where.mode);
     throw PathFileAccessError("Path/File access error (cannot write \"" + path + "\": it is " + what +
                               ", not a regular file, and is left as it is)");
 }
@@ -145,7 +145,8 @@ void WriteFileAtomically(const std::string& path, std::string_view content) {
     TempFile temp(target);
     WriteAll(temp.Fd(), content, target);
     if (exists) KeepOwner(temp.Fd(), st);
-    if (fchmod(temp.Fd(), exists ? st.st_mode & 07777 : NewFileMode()) != 0) ThrowFileError(errno, "write", target);
+    if (fchmod(temp.Fd(), exists ? st.st_mode & 07777 : NewFileMode()) != 0)
+        ThrowFileError(errno, "write", target);
     if (fsync(temp.Fd()) != 0) ThrowFileError(errno, "write", target);
     temp.ReplaceTarget(target);
     SyncFolder(FolderOf(target));

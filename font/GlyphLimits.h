@@ -8,8 +8,9 @@ namespace ledfont {
 // accepts any byte; these limits are what the editor and the checks hold to.
 enum class GlyphClass { Consonant = 0, Vowel = 1, Ikaar = 2 };
 
+inline constexpr int kGridSide = 16;  // LEDs across and down a glyph
 inline constexpr int kFewestColumns = 3;
-inline constexpr int kMostColumns = 16;
+inline constexpr int kMostColumns = kGridSide;
 inline constexpr int kFirstCentre = 1;
 inline constexpr int kLastCentre = 15;
 inline constexpr int kLastClass = static_cast<int>(GlyphClass::Ikaar);

@@ -8,9 +8,12 @@ std::string HexCh(Byte inpb) { return {kHexDigits[inpb >> 4], kHexDigits[inpb & 
 
 int DigitValue(char ch, int base) {
     int v = -1;
-    if (ch >= '0' && ch <= '9') v = ch - '0';
-    else if (ch >= 'A' && ch <= 'F') v = ch - 'A' + 10;
-    else if (ch >= 'a' && ch <= 'f') v = ch - 'a' + 10;
+    if (ch >= '0' && ch <= '9')
+        v = ch - '0';
+    else if (ch >= 'A' && ch <= 'F')
+        v = ch - 'A' + 10;
+    else if (ch >= 'a' && ch <= 'f')
+        v = ch - 'a' + 10;
     return v < base ? v : -1;
 }
 
@@ -18,6 +21,10 @@ std::string AddressText(std::uint32_t address) {
     char buf[16];
     std::snprintf(buf, sizeof buf, "%04X", address);
     return buf;
+}
+
+std::string CodePointText(char32_t codePoint) {
+    return "U+" + AddressText(static_cast<std::uint32_t>(codePoint));
 }
 
 std::string GlyphCodeText(FontMode mode, int index) {

@@ -21,6 +21,9 @@ int DigitValue(char ch, int base = 16);
 // An address as upper-case hexadecimal digits, at least four: "9000".
 std::string AddressText(std::uint32_t address);
 
+// A code point as Unicode writes it: "U+0041", "U+1F600".
+std::string CodePointText(char32_t codePoint);
+
 // The code a glyph stands for, as the editor labels it: a Hindi glyph its code
 // point 0x0900 + index in four upper-case digits ("0905"), a Jukta glyph its
 // index in two ("3F").

@@ -14,9 +14,9 @@ struct WriteTarget {
         Descriptor,       // an open descriptor of this process (/dev/stdout, /proc/self/fd/1)
         Other,            // a folder, a socket, a block device
     };
-    std::string path;     // the last name reached; for a Descriptor, the path given
+    std::string path;  // the last name reached; for a Descriptor, the path given
     Kind kind = Kind::NewFile;
-    unsigned mode = 0;    // st_mode of what is there, for Other
+    unsigned mode = 0;    // st_mode of what is there, 0 for a NewFile or a Descriptor
     int descriptor = -1;  // for a Descriptor
 };
 

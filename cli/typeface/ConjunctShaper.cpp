@@ -4,13 +4,6 @@
 #include <hb.h>
 
 namespace ledfont::cli {
-namespace {
-
-// 26.6 fixed point to whole pixels, halves away from zero.
-int Pixels(hb_position_t value) { return value >= 0 ? (value + 32) / 64 : -((-value + 32) / 64); }
-
-}  // namespace
-
 ConjunctShaper::ConjunctShaper(const Typeface& typeface)
     : typeface_(typeface), font_(hb_ft_font_create_referenced(typeface.Face())), buffer_(hb_buffer_create()) {
     // Positions in the same units and with the same hinting as the glyphs drawn.
@@ -40,12 +33,12 @@ std::optional<GlyphInk> ConjunctShaper::Draw(const std::string& text) {
     hb_position_t penY = 0;
     for (unsigned i = 0; i < count; ++i) {
         if (glyphs[i].codepoint == 0) return std::nullopt;
-        ink.Add(typeface_.Render(glyphs[i].codepoint), Pixels(penX + positions[i].x_offset),
-                Pixels(penY + positions[i].y_offset));
+        ink.Add(typeface_.Render(glyphs[i].codepoint), PixelsOf26Dot6(penX + positions[i].x_offset),
+                PixelsOf26Dot6(penY + positions[i].y_offset));
         penX += positions[i].x_advance;
         penY += positions[i].y_advance;
     }
-    ink.advance = Pixels(penX);
+    ink.advance = PixelsOf26Dot6(penX);
     return ink;
 }
 

@@ -6,14 +6,16 @@
 #include "BlankGlyph.h"
 #include "CharacterClass.h"
 #include "ConjunctShaper.h"
+#include "Devanagari.h"
 #include "HexText.h"
 #include "InkPlacement.h"
 
 namespace ledfont::cli {
 namespace {
 
-constexpr char32_t kFirstCode = 0x0900;
-constexpr int kBlockSize = 128;
+constexpr int kBlockSize = GlyphCount(FontMode::Hindi);  // U+0900..U+097F
+
+char32_t CodeOf(int c) { return kFirstDevanagari + static_cast<char32_t>(c); }
 
 std::optional<InkBounds> Extent(const std::vector<std::optional<GlyphInk>>& block) {
     std::optional<InkBounds> extent;
@@ -31,31 +33,31 @@ int Height(const InkBounds& b) { return b.top - b.bottom + 1; }
 
 // Whether ink of these rows fits the grid when y = 0 lands on grid row baselineY.
 bool FitsRows(const InkBounds& b, int baselineY) {
-    return b.top <= baselineY && baselineY - b.bottom < kRows;
+    return b.top <= baselineY && baselineY - b.bottom < kGridSide;
 }
-
-std::string CodePointText(char32_t cp) { return "U+" + AddressText(static_cast<std::uint32_t>(cp)); }
 
 }  // namespace
 
 FontImporter::FontImporter(const ImportRequest& request)
     : request_(request), typeface_(request.typeface, request.render) {}
 
+unsigned FontImporter::GlyphOfBlock(int c) const {
+    const char32_t cp = CodeOf(c);
+    return IsAssigned(cp) ? typeface_.GlyphOf(cp) : 0;
+}
+
 FontImporter::BlockInk FontImporter::RenderBlock() const {
     BlockInk block(kBlockSize);
-    for (int c = 0; c < kBlockSize; ++c) {
-        const char32_t cp = kFirstCode + static_cast<char32_t>(c);
-        const unsigned glyph = IsAssigned(cp) ? typeface_.GlyphOf(cp) : 0;
-        if (glyph != 0) block[static_cast<std::size_t>(c)] = typeface_.Render(glyph);
-    }
+    for (int c = 0; c < kBlockSize; ++c)
+        if (const unsigned glyph = GlyphOfBlock(c); glyph != 0)
+            block[static_cast<std::size_t>(c)] = typeface_.Render(glyph);
     return block;
 }
 
 std::optional<Typeface::Reach> FontImporter::BlockReach() const {
     std::optional<Typeface::Reach> reach;
     for (int c = 0; c < kBlockSize; ++c) {
-        const char32_t cp = kFirstCode + static_cast<char32_t>(c);
-        const unsigned glyph = IsAssigned(cp) ? typeface_.GlyphOf(cp) : 0;
+        const unsigned glyph = GlyphOfBlock(c);
         if (glyph == 0) continue;
         const Typeface::Reach r = typeface_.OutlineReach(glyph);
         if (r.top <= r.bottom) continue;  // draws nothing
@@ -77,7 +79,7 @@ FontImporter::BlockInk FontImporter::ChooseSize(std::string& basis) {
         int size = kLargestSize;
         for (; size > kSmallestSize; --size) {
             typeface_.SetPixelSize(size);
-            if (typeface_.Ascender() - typeface_.Descender() <= kRows) break;
+            if (typeface_.Ascender() - typeface_.Descender() <= kGridSide) break;
         }
         typeface_.SetPixelSize(size);
         basis = "the largest at which the typeface's line fits 16 rows: it has nothing of U+0900..U+097F";
@@ -85,12 +87,12 @@ FontImporter::BlockInk FontImporter::ChooseSize(std::string& basis) {
     }
     // The ink grows in step with the size; hinting may round it a row either
     // way, so the search starts a size above the guess and goes down.
-    const int guess = static_cast<int>(kRows / (reach->top - reach->bottom)) + 1;
+    const int guess = static_cast<int>(kGridSide / (reach->top - reach->bottom)) + 1;
     for (int size = std::clamp(guess, kSmallestSize, kLargestSize);; --size) {
         typeface_.SetPixelSize(size);
         BlockInk block = RenderBlock();
         const std::optional<InkBounds> extent = Extent(block);
-        const bool tooTall = extent && Height(*extent) > kRows;
+        const bool tooTall = extent && Height(*extent) > kGridSide;
         if (tooTall && size > kSmallestSize) continue;
         basis = tooTall ? "the smallest there is; the ink of U+0900..U+097F is taller than 16 rows even so"
                         : "the largest at which the ink of U+0900..U+097F fits 16 rows";
@@ -101,13 +103,13 @@ FontImporter::BlockInk FontImporter::ChooseSize(std::string& basis) {
 int FontImporter::ChooseBaseline(const BlockInk& block) const {
     if (request_.baseline) return *request_.baseline;
     const std::optional<InkBounds> extent = Extent(block);
-    if (!extent) return std::clamp(typeface_.Ascender(), 1, kRows);
+    if (!extent) return std::clamp(typeface_.Ascender(), 1, kGridSide);
     // The row that cuts the fewest glyphs; of those, the one nearest the
     // middle of the room the block leaves, the higher one on a tie.
-    const int middleTwice = extent->top + extent->bottom + kRows - 1;
+    const int middleTwice = extent->top + extent->bottom + kGridSide - 1;
     int best = 0;
     int bestCut = kBlockSize + 1;
-    for (int baselineY = 0; baselineY < kRows; ++baselineY) {
+    for (int baselineY = 0; baselineY < kGridSide; ++baselineY) {
         int cut = 0;
         for (const auto& ink : block)
             if (ink && !ink->Empty() && !FitsRows(ink->Bounds(), baselineY)) ++cut;
@@ -141,7 +143,7 @@ void FontImporter::Place(const std::optional<GlyphInk>& ink, GlyphClass glyphCla
 
 void FontImporter::FillHindi(const BlockInk& block, ImportOutcome& outcome) const {
     for (int c = 0; c < kBlockSize; ++c) {
-        const char32_t cp = kFirstCode + static_cast<char32_t>(c);
+        const char32_t cp = CodeOf(c);
         if (!IsAssigned(cp)) {
             ++outcome.blanks;  // nothing to draw, and nothing to tell
             continue;

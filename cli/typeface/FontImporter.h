@@ -26,6 +26,8 @@ private:
     // for one that is unassigned or that the typeface lacks.
     using BlockInk = std::vector<std::optional<GlyphInk>>;
 
+    // The typeface's glyph for code point U+0900 + c; 0 for none or an unassigned one.
+    unsigned GlyphOfBlock(int c) const;
     BlockInk RenderBlock() const;
     // How far the outlines of the block reach, in ems; nothing when it has no glyph.
     std::optional<Typeface::Reach> BlockReach() const;

@@ -4,17 +4,16 @@
 
 #include "ConjunctList.h"
 #include "DataFile.h"
+#include "DescriptorIo.h"
 #include "FontCheck.h"
 #include "FontFiles.h"
 #include "FontImporter.h"
 #include "HexText.h"
 #include "OutputGuard.h"
 #include "ReadableFile.h"
-#include "DescriptorIo.h"
 
 namespace ledfont::cli {
 namespace {
-
 
 constexpr const char* kConjunctListName = "conjuncts.txt";
 
@@ -83,7 +82,7 @@ ImportRequest RequestOf(const Arguments& args, const Inputs& inputs) {
     request.mode = args.mode;
     request.typeface = inputs.typeface;
     if (args.Has("--size")) request.size = args.IntValue("--size", kSmallestSize, kLargestSize, 0);
-    if (args.Has("--baseline")) request.baseline = args.IntValue("--baseline", 1, kRows, 0);
+    if (args.Has("--baseline")) request.baseline = args.IntValue("--baseline", 1, kGridSide, 0);
     request.render.hinting = HintingOf(args);
     if (args.Has("--threshold")) request.render.threshold = args.IntValue("--threshold", 0, 255, 0);
     if (args.mode == FontMode::Jukta) {
@@ -147,6 +146,5 @@ int RunImport(const Arguments& args, Streams& streams) {
     if (named) streams.out << output << '\n';
     return kExitOk;
 }
-
 
 }  // namespace ledfont::cli

@@ -7,8 +7,6 @@
 namespace ledfont::cli {
 namespace {
 
-constexpr int kGridSize = 16;
-
 std::string Count(int n, const char* one, const char* many) {
     return std::to_string(n) + ' ' + (n == 1 ? one : many);
 }
@@ -33,17 +31,17 @@ InkCut PlaceInk(const GlyphInk& ink, int baselineRow, GlyphClass glyphClass, Fon
     for (const InkPixel& p : ink.lit) {
         const int x = p.x + shift;
         const int y = baselineY - p.y;
-        if (x < kGridSize && y >= 0 && y < kGridSize) record.SetLit(x, y, true);
+        if (x < kGridSide && y >= 0 && y < kGridSide) record.SetLit(x, y, true);
     }
     const int left = bounds.left + shift;
-    const int right = std::min(bounds.right + shift, kGridSize - 1);
+    const int right = std::min(bounds.right + shift, kGridSide - 1);
     const int columns = std::clamp(std::max(ink.advance, right + 1), kFewestColumns, kMostColumns);
     record.SetColumnCount(static_cast<Byte>(columns));
     const int middle = (left + right) / 2 + 1;
     record.SetClassAndCentre(static_cast<int>(glyphClass),
                              std::clamp(middle, kFirstCentre, std::min(kLastCentre, columns)));
-    return {std::max(0, bounds.top - baselineY), std::max(0, baselineY - bounds.bottom - (kGridSize - 1)),
-            std::max(0, bounds.right + shift - (kGridSize - 1))};
+    return {std::max(0, bounds.top - baselineY), std::max(0, baselineY - bounds.bottom - (kGridSide - 1)),
+            std::max(0, bounds.right + shift - (kGridSide - 1))};
 }
 
 }  // namespace ledfont::cli

@@ -5,9 +5,6 @@
 namespace ledfont::cli {
 namespace {
 
-// 26.6 fixed point to whole pixels, halves away from zero.
-int Pixels(FT_Pos value) { return static_cast<int>(value >= 0 ? (value + 32) / 64 : -((-value + 32) / 64)); }
-
 std::string Describe(FT_Error error) {
     if (const char* text = FT_Error_String(error)) return text;  // when FreeType was built with its messages
     switch (error) {
@@ -83,7 +80,7 @@ GlyphInk Typeface::Render(unsigned glyph) const {
         Fail(error, "render glyph " + std::to_string(glyph) + " of");
     const FT_Bitmap& bitmap = slot->bitmap;
     GlyphInk ink;
-    ink.advance = Pixels(slot->advance.x);
+    ink.advance = PixelsOf26Dot6(slot->advance.x);
     for (unsigned row = 0; row < bitmap.rows; ++row) {
         const unsigned char* line = bitmap.buffer + static_cast<long>(row) * bitmap.pitch;
         for (unsigned column = 0; column < bitmap.width; ++column) {
@@ -111,7 +108,7 @@ Typeface::Reach Typeface::OutlineReach(unsigned glyph) const {
     return {static_cast<double>(m.horiBearingY) / em, static_cast<double>(m.horiBearingY - m.height) / em};
 }
 
-int Typeface::Ascender() const { return Pixels(face_->size->metrics.ascender); }
-int Typeface::Descender() const { return Pixels(face_->size->metrics.descender); }
+int Typeface::Ascender() const { return PixelsOf26Dot6(face_->size->metrics.ascender); }
+int Typeface::Descender() const { return PixelsOf26Dot6(face_->size->metrics.descender); }
 
 }  // namespace ledfont::cli

@@ -10,6 +10,11 @@
 
 namespace ledfont::cli {
 
+// A 26.6 fixed-point length of FreeType and HarfBuzz in whole pixels, halves away from zero.
+constexpr int PixelsOf26Dot6(long value) {
+    return static_cast<int>(value >= 0 ? (value + 32) / 64 : -((-value + 32) / 64));
+}
+
 // A TrueType or OpenType typeface opened with FreeType, set to a pixel size,
 // rendering glyphs into LEDs: 1-bit, or grey cut at a threshold.
 class Typeface {
