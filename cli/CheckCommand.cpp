@@ -1,4 +1,4 @@
-#include "Command.h"
+#include "Commands.h"
 #include "FontCheck.h"
 #include "FontFiles.h"
 

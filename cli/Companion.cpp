@@ -1,14 +1,12 @@
 #include "Companion.h"
 
 #include <array>
-#include <exception>
 
-#include "Command.h"
+#include "CommandRun.h"
+#include "Commands.h"
 
 namespace ledfont::cli {
 namespace {
-
-constexpr const char* kProgram = "ledfont";
 
 std::array<const Command*, 7> AllCommands() {
     return {&HexCommand(),     &VerifyCommand(), &CheckCommand(), &SheetCommand(),
@@ -31,36 +29,6 @@ void ShowOverview(std::ostream& out) {
         << "'" << kProgram << " --version' tells the version.\n";
 }
 
-void ShowHelp(const Command& command, std::ostream& out) {
-    out << "Usage: " << kProgram << ' ' << command.synopsis << "\n\n" << command.details;
-}
-
-int ReportUsage(const std::string& problem, const Command* command, std::ostream& err) {
-    const std::string who = command ? std::string(kProgram) + ' ' + command->name : kProgram;
-    err << who << ": " << problem << '\n'
-        << "Usage: " << kProgram << ' ' << (command ? command->synopsis : "COMMAND ARGUMENTS") << '\n'
-        << "Run '" << who << " --help' for more.\n";
-    return kExitFailure;
-}
-
-int RunCommand(const Command& command, std::span<const std::string> args, Streams& streams) {
-    try {
-        const Arguments parsed = ParseArguments(args, command.rules);
-        if (parsed.help) {
-            ShowHelp(command, streams.out);
-            return kExitOk;
-        }
-        return command.run(parsed, streams);
-    } catch (const UsageError& e) {
-        return ReportUsage(e.Description(), &command, streams.err);
-    } catch (const Error& e) {
-        streams.err << kProgram << ' ' << command.name << ": " << e.Description() << '\n';
-    } catch (const std::exception& e) {
-        streams.err << kProgram << ' ' << command.name << ": unexpected failure: " << e.what() << '\n';
-    }
-    return kExitFailure;
-}
-
 }  // namespace
 
 int RunCompanion(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
@@ -77,18 +45,6 @@ int RunCompanion(std::span<const std::string> args, std::ostream& out, std::ostr
     const Command* command = FindCommand(name);
     if (!command) return ReportUsage("unknown command " + name, nullptr, err);
     return RunSingleCommand(*command, args.subspan(1), out, err);
-}
-
-int RunSingleCommand(const Command& command, std::span<const std::string> args, std::ostream& out,
-                     std::ostream& err) {
-    Streams streams{out, err};
-    const int status = RunCommand(command, args, streams);
-    out.flush();
-    if (!out) {
-        err << kProgram << ' ' << command.name << ": cannot write to standard output\n";
-        return kExitFailure;
-    }
-    return status;
 }
 
 }  // namespace ledfont::cli

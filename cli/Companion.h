@@ -11,9 +11,4 @@ namespace ledfont::cli {
 // failure (reported on err with the file it concerns). Never throws.
 int RunCompanion(std::span<const std::string> args, std::ostream& out, std::ostream& err);
 
-struct Command;
-// Runs one command on the arguments after its name, as RunCompanion does.
-int RunSingleCommand(const Command& command, std::span<const std::string> args, std::ostream& out,
-                     std::ostream& err);
-
 }  // namespace ledfont::cli

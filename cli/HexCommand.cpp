@@ -1,4 +1,4 @@
-#include "Command.h"
+#include "Commands.h"
 #include "FontFiles.h"
 #include "HexExport.h"
 
@@ -14,7 +14,8 @@ int RunHex(const Arguments& args, Streams& streams) {
         streams.out << HexOutputName(fontPath) << '\n';
     } else {
         const std::string text = HexImageText(font);
-        const bool named = OnFile(*args.output, [&] { return WriteOutput(*args.output, fontPath, text, streams.out); });
+        const bool named =
+            OnFile(*args.output, [&] { return WriteOutput(*args.output, fontPath, text, streams.out); });
         if (named) streams.out << *args.output << '\n';
     }
     return kExitOk;

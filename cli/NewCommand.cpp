@@ -1,5 +1,5 @@
 #include "BlankGlyph.h"
-#include "Command.h"
+#include "Commands.h"
 #include "FontFiles.h"
 
 namespace ledfont::cli {

@@ -1,8 +1,9 @@
 #include <optional>
 
-#include "Command.h"
+#include "Commands.h"
 #include "FontFiles.h"
 #include "LedLine.h"
+#include "LineArt.h"
 #include "LineLayout.h"
 #include "LinePicture.h"
 #include "LineText.h"
@@ -11,6 +12,19 @@
 
 namespace ledfont::cli {
 namespace {
+
+using picture::DrawLinePicture;
+using picture::EncodePng;
+using picture::IsPngName;
+using picture::kMostPictureColumns;
+using picture::LineArt;
+using sign::DrawLine;
+using sign::LayOutLine;
+using sign::LedLine;
+using sign::LineFonts;
+using sign::LineLayout;
+using sign::LineNote;
+using sign::ReadLineText;
 
 constexpr int kDefaultSpace = 4;
 constexpr int kWidestSpace = 64;
@@ -36,7 +50,8 @@ int RunPreview(const Arguments& args, Streams& streams) {
     if (args.output && *args.output != "-" && !IsPngName(*args.output))
         throw UsageError("OUT must end in .png, or be - for standard output");
 
-    const std::u32string text = ReadLineText(args.operands[0]);
+    const std::string& text = args.operands[0];
+    ReadLineText(text);  // refused before any font is read
     const FontState hindi = LoadFontFile(*hindiPath, FontMode::Hindi);
     std::optional<FontState> jukta;
     if (juktaPath) jukta = LoadFontFile(*juktaPath, FontMode::Jukta);

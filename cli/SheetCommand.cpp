@@ -1,10 +1,14 @@
-#include "Command.h"
+#include "Commands.h"
 #include "FontFiles.h"
 #include "FontSheet.h"
 #include "PngWriter.h"
 
 namespace ledfont::cli {
 namespace {
+
+using picture::DrawFontSheet;
+using picture::EncodePng;
+using picture::IsPngName;
 
 int RunSheet(const Arguments& args, Streams& streams) {
     const std::string& output = *args.output;

@@ -1,4 +1,4 @@
-#include "Command.h"
+#include "Commands.h"
 #include "FontFiles.h"
 #include "HexVerify.h"
 #include "ReadableFile.h"

@@ -15,7 +15,7 @@ namespace {
 
 constexpr int kBlockSize = GlyphCount(FontMode::Hindi);  // U+0900..U+097F
 
-char32_t CodeOf(int c) { return kFirstDevanagari + static_cast<char32_t>(c); }
+char32_t CodeOf(int c) { return sign::kFirstDevanagari + static_cast<char32_t>(c); }
 
 std::optional<InkBounds> Extent(const std::vector<std::optional<GlyphInk>>& block) {
     std::optional<InkBounds> extent;

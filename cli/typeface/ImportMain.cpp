@@ -4,16 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "Command.h"
-#include "Companion.h"
-#include "ImportRun.h"
+#include "CommandRun.h"
+#include "ImportCommand.h"
 
 int main(int argc, char* argv[]) {
     try {
         const std::vector<std::string> args(argv + 1, argv + argc);
-        ledfont::cli::Command command = ledfont::cli::ImportCommand();  // its usage and options
-        command.run = ledfont::cli::RunImport;
-        return ledfont::cli::RunSingleCommand(command, args, std::cout, std::cerr);
+        return ledfont::cli::RunSingleCommand(ledfont::cli::TypefaceImportCommand(), args, std::cout,
+                                              std::cerr);
     } catch (...) {
         std::cerr << "ledfont import: out of memory\n";
         return 2;

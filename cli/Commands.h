@@ -1,0 +1,16 @@
+#pragma once
+
+#include "Command.h"
+
+namespace ledfont::cli {
+
+// The commands of ledfont.
+const Command& HexCommand();
+const Command& VerifyCommand();
+const Command& CheckCommand();
+const Command& SheetCommand();
+const Command& NewCommand();
+const Command& ImportCommand();
+const Command& PreviewCommand();
+
+}  // namespace ledfont::cli

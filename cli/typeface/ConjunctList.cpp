@@ -1,0 +1,152 @@
+#include "ConjunctList.h"
+
+#include <algorithm>
+#include <optional>
+#include <tuple>
+
+#include "Devanagari.h"
+#include "Error.h"
+#include "FontMode.h"
+#include "HexText.h"
+#include "MessageText.h"
+#include "ReadableFile.h"
+#include "Utf8.h"
+
+namespace ledfont::cli {
+namespace {
+
+constexpr std::size_t kLargestList = 1 << 20;
+
+// Devanagari, and the joiners that ask for a half form or a visible virama.
+bool BelongsInAConjunct(char32_t cp) {
+    return (cp >= 0x0900 && cp <= 0x097F) || cp == 0x200C || cp == 0x200D;
+}
+
+// UTF-8 text as a message quotes it: control characters as '?'.
+std::string Quoted(std::string_view text) {
+    std::string out = "\"";
+    for (char ch : text) out += (static_cast<unsigned char>(ch) < 0x20 || ch == 0x7F) ? '?' : ch;
+    return out + "\"";
+}
+
+std::vector<std::string_view> Words(std::string_view line) {
+    std::vector<std::string_view> words;
+    std::size_t at = 0;
+    while (true) {
+        at = line.find_first_not_of(" \t", at);
+        if (at == std::string_view::npos) return words;
+        const std::size_t end = std::min(line.find_first_of(" \t", at), line.size());
+        words.push_back(line.substr(at, end - at));
+        at = end;
+    }
+}
+
+class ListReader {
+public:
+    explicit ListReader(const std::string& name) : name_(name) {}
+
+    void Line(std::string_view line) {
+        ++line_;
+        if (line_ == 1 && line.starts_with("\xEF\xBB\xBF")) line.remove_prefix(3);
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        const std::vector<std::string_view> words = Words(line);
+        if (words.empty() || words[0].starts_with('#')) return;
+        if (list_.size() == static_cast<std::size_t>(GlyphCount(FontMode::Jukta)))
+            throw InvalidPropertyError("Invalid property value: " + Where() + "more than " +
+                                       std::to_string(GlyphCount(FontMode::Jukta)) +
+                                       " conjuncts, the most a Jukta font holds");
+        if (!sign::DecodeUtf8(line))
+            throw TypeMismatchError("Type mismatch: " + Where() + "the line is not UTF-8 text");
+        list_.push_back(Read(words, line));
+    }
+
+    std::vector<Conjunct> Finish() {
+        if (list_.empty())
+            throw InvalidPropertyError("Invalid property value: " + name_ + " holds no conjunct");
+        return std::move(list_);
+    }
+
+private:
+    Conjunct Read(const std::vector<std::string_view>& words, std::string_view line) const {
+        if (words.size() != 1 && words.size() != 3)
+            throw TypeMismatchError("Type mismatch: " + Where() + Quoted(Trimmed(line)) +
+                                    ": a conjunct is followed by its two code bytes or by nothing");
+        const std::u32string text = *sign::DecodeUtf8(words[0]);
+        for (char32_t cp : text)
+            if (!BelongsInAConjunct(cp))
+                throw TypeMismatchError("Type mismatch: " + Where() + Quoted(words[0]) +
+                                        " is not Devanagari text");
+        Conjunct conjunct{std::string(words[0]), line_, 0, 0};
+        if (words.size() == 3) {
+            conjunct.first = CodeByte(words[1]);
+            conjunct.second = CodeByte(words[2]);
+        } else {
+            const auto pair = DefaultCodePair(text);
+            if (!pair)
+                throw InvalidPropertyError("Invalid property value: " + Where() + Quoted(words[0]) +
+                                           " holds fewer than two consonants: give its two code bytes");
+            std::tie(conjunct.first, conjunct.second) = *pair;
+        }
+        return conjunct;
+    }
+
+    Byte CodeByte(std::string_view word) const {
+        int value = 0;
+        bool ok = !word.empty() && word.size() <= 2;
+        for (char ch : word) {
+            const int digit = DigitValue(ch);
+            ok = ok && digit >= 0;
+            value = value * 16 + digit;
+        }
+        if (!ok)
+            throw TypeMismatchError("Type mismatch: " + Where() + QuotedForMessage(word) +
+                                    " is not a code byte (hexadecimal, 00 to FF)");
+        return static_cast<Byte>(value);
+    }
+
+    static std::string_view Trimmed(std::string_view line) {
+        const std::size_t first = line.find_first_not_of(" \t");
+        const std::size_t last = line.find_last_not_of(" \t");
+        return line.substr(first, last - first + 1);
+    }
+
+    std::string Where() const { return name_ + ":" + std::to_string(line_) + ": "; }
+
+    const std::string& name_;
+    long line_ = 0;
+    std::vector<Conjunct> list_;
+};
+
+}  // namespace
+
+std::optional<std::pair<Byte, Byte>> DefaultCodePair(const std::u32string& text) {
+    std::optional<char32_t> first;
+    std::optional<char32_t> last;
+    int consonants = 0;
+    for (char32_t cp : text) {
+        if (!sign::IsConsonant(cp)) continue;
+        if (!first) first = cp;
+        last = cp;
+        ++consonants;
+    }
+    if (consonants < 2) return std::nullopt;
+    return std::pair{static_cast<Byte>(sign::HindiGlyphOf(*first)),
+                     static_cast<Byte>(sign::HindiGlyphOf(*last))};
+}
+
+std::vector<Conjunct> ParseConjunctList(std::string_view text, const std::string& name) {
+    ListReader reader(name);
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t end = std::min(text.find('\n', at), text.size());
+        reader.Line(text.substr(at, end - at));
+        at = end + 1;
+    }
+    return reader.Finish();
+}
+
+std::vector<Conjunct> ReadConjunctList(const std::string& path) {
+    return ParseConjunctList(ReadWholeFile(path, kLargestList), path);
+}
+
+}  // namespace ledfont::cli

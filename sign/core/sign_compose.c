@@ -1,0 +1,293 @@
+#include "sign_compose.h"
+
+#include "sign_devanagari.h"
+#include "sign_utf8.h"
+
+/* Text given as code points or as UTF-8; positions are indexes or bytes. */
+typedef struct Text {
+    const uint32_t* points; /* NULL for UTF-8 */
+    const uint8_t* bytes;
+    size_t size;
+} Text;
+
+/* Where the text stands in a cluster: after one of its consonants (or their
+ * nukta), after a virama that may join another, or outside any. */
+enum cluster_state { OUTSIDE, AFTER_CONSONANT, AFTER_VIRAMA };
+
+typedef struct Composer {
+    const SignFonts* fonts;
+    SignLine* line;
+    size_t glyphs;            /* picked so far, stored or not */
+    uint32_t trailing_spaces; /* after the last glyph */
+} Composer;
+
+/* The character at position at, and the positions it takes; 0 at the end or
+ * where the bytes are no UTF-8. */
+static size_t text_at(const Text* text, size_t at, uint32_t* ch) {
+    if (at >= text->size) return 0;
+    if (text->points) {
+        *ch = text->points[at];
+        return 1;
+    }
+    return sign_utf8_decode(text->bytes + at, text->size - at, ch);
+}
+
+static uint8_t hindi_glyph_of(uint32_t ch) { return (uint8_t)(ch - SIGN_FIRST_DEVANAGARI); }
+
+static int is_lit(const uint8_t* bitmap, unsigned x, unsigned y) {
+    return ((bitmap[2u * x + y / 8u] >> (y % 8u)) & 1u) == 0;
+}
+
+static void warn(Composer* c, SignWarningCode code, const SignGlyph* glyph, unsigned detail) {
+    SignLine* line = c->line;
+    if (line->warnings && line->warning_count < line->warning_capacity) {
+        SignWarning* w = &line->warnings[line->warning_count];
+        w->character = glyph->character;
+        w->detail = (uint16_t)detail;
+        w->code = (uint8_t)code;
+        w->font = glyph->font;
+        w->glyph = glyph->glyph;
+    }
+    ++line->warning_count;
+}
+
+static SignStatus stop_at(SignLine* line, SignStatus status, size_t character, size_t at, uint32_t ch) {
+    line->error_character = character;
+    line->error_offset = at;
+    line->error_code_point = ch;
+    return status;
+}
+
+/* The glyph's class; a column count or a class the editor cannot show is told. */
+static unsigned checked_class(Composer* c, const SignGlyph* glyph, const SignRecordHead* head) {
+    if (head->column_count < SIGN_FEWEST_COLUMNS || head->column_count > SIGN_MOST_COLUMNS)
+        warn(c, SIGN_WARN_COLUMN_COUNT, glyph, head->column_count);
+    if (head->glyph_class > SIGN_CLASS_IKAAR) {
+        warn(c, SIGN_WARN_CLASS, glyph, head->glyph_class);
+        return SIGN_CLASS_CONSONANT;
+    }
+    return head->glyph_class;
+}
+
+/* Stores glyph at index, moving the glyphs from there on one place right. */
+static void insert_glyph(Composer* c, size_t index, const SignGlyph* glyph) {
+    SignGlyph* glyphs = c->line->glyphs;
+    size_t k;
+    if (c->glyphs < c->line->glyph_capacity) {
+        for (k = c->glyphs; k > index; --k) glyphs[k] = glyphs[k - 1];
+        glyphs[index] = *glyph;
+    }
+    ++c->glyphs;
+}
+
+/* The Jukta glyph for a consonant, a virama and a consonant at position at,
+ * when there is one: picks it into *glyph and returns the positions the three
+ * take; 0 when there is none, or (with *failed set) when a read failed. */
+static size_t conjunct_at(Composer* c, const Text* text, size_t at, size_t length, uint32_t first,
+                          SignGlyph* glyph, int* failed) {
+    uint32_t virama = 0;
+    uint32_t second = 0;
+    uint8_t conjunct = 0;
+    int found;
+    const size_t virama_length = text_at(text, at + length, &virama);
+    const size_t second_length =
+        virama_length && virama == SIGN_VIRAMA ? text_at(text, at + length + virama_length, &second) : 0;
+    if (!second_length || !sign_is_consonant(second)) return 0;
+    found = sign_find_conjunct(c->fonts, hindi_glyph_of(first), hindi_glyph_of(second), &conjunct);
+    *failed = found < 0;
+    if (found <= 0) return 0;
+    glyph->font = SIGN_JUKTA;
+    glyph->glyph = conjunct;
+    return length + virama_length + second_length;
+}
+
+/* The glyphs of the text in drawing order, conjuncts joined and ikaar moved
+ * before its cluster, into the line's buffer as far as it has room. Until
+ * they are placed, a glyph's column holds the spaces before it. Tells the
+ * records the editor could not show. */
+static SignStatus pick_glyphs(Composer* c, const Text* text) {
+    enum cluster_state cluster = OUTSIDE;
+    size_t cluster_begin = 0; /* the glyph the current cluster starts with */
+    uint32_t spaces = 0;      /* since the last glyph */
+    uint32_t character = 0;
+    size_t at = 0;
+    while (at < text->size) {
+        uint32_t ch = 0;
+        const size_t length = text_at(text, at, &ch);
+        size_t used = length;
+        int failed = 0;
+        SignGlyph glyph;
+        SignRecordHead head;
+        unsigned glyph_class;
+        int in_cluster;
+        if (length == 0) return stop_at(c->line, SIGN_NOT_UTF8, character, at, 0);
+        if (ch != SIGN_SPACE && !sign_is_devanagari(ch))
+            return stop_at(c->line, SIGN_NOT_DEVANAGARI, character, at, ch);
+        if (character >= SIGN_MOST_CHARACTERS) return SIGN_TOO_LONG;
+        if (ch == SIGN_SPACE) {
+            ++spaces;
+            cluster = OUTSIDE;
+            ++character;
+            at += length;
+            continue;
+        }
+        glyph.column = (int32_t)spaces;
+        glyph.character = character;
+        glyph.font = SIGN_HINDI;
+        glyph.glyph = hindi_glyph_of(ch);
+        glyph.columns = 0;
+        glyph.flags = 0;
+        if (sign_is_consonant(ch)) {
+            const size_t joined = conjunct_at(c, text, at, length, ch, &glyph, &failed);
+            if (failed) return SIGN_READ_FAILED;
+            if (joined) {
+                used = joined;
+                character += 2;
+            }
+        }
+        if (!sign_read_head(c->fonts, (SignFont)glyph.font, glyph.glyph, &head)) return SIGN_READ_FAILED;
+        glyph_class = checked_class(c, &glyph, &head);
+        in_cluster = sign_is_consonant(ch) || ch == SIGN_VIRAMA || ch == SIGN_NUKTA;
+        if (glyph_class == SIGN_CLASS_VOWEL) glyph.flags = SIGN_GLYPH_MARK;
+
+        if (glyph_class == SIGN_CLASS_IKAAR && !in_cluster && cluster == AFTER_CONSONANT) {
+            /* the spaces before the cluster now stand before the ikaar (there are none after it) */
+            glyph.flags = SIGN_GLYPH_MOVED;
+            if (c->glyphs < c->line->glyph_capacity) {
+                glyph.column = c->line->glyphs[cluster_begin].column;
+                c->line->glyphs[cluster_begin].column = 0;
+            }
+            insert_glyph(c, cluster_begin, &glyph);
+        } else {
+            insert_glyph(c, c->glyphs, &glyph);
+            spaces = 0;
+        }
+
+        if (sign_is_consonant(ch)) {
+            if (cluster != AFTER_VIRAMA) cluster_begin = c->glyphs - 1;
+            cluster = AFTER_CONSONANT;
+        } else if (ch == SIGN_VIRAMA) {
+            cluster = cluster == AFTER_CONSONANT ? AFTER_VIRAMA : OUTSIDE;
+        } else if (ch != SIGN_NUKTA || cluster != AFTER_CONSONANT) {
+            cluster = OUTSIDE;
+        }
+        ++character;
+        at += used;
+    }
+    c->trailing_spaces = spaces;
+    return SIGN_OK;
+}
+
+/* Gives every picked glyph its column: marks on the last glyph that takes
+ * columns, everything else at the pen. Cannot overflow: the text is short
+ * enough that 255 columns a character fit an int32_t. */
+static SignStatus place_glyphs(Composer* c, uint8_t space_columns) {
+    SignLine* line = c->line;
+    int32_t pen = 0;
+    int has_base = 0;
+    int32_t base_column = 0;
+    int32_t base_centre = 0;
+    size_t i;
+    for (i = 0; i < c->glyphs; ++i) {
+        SignGlyph* glyph = &line->glyphs[i];
+        SignRecordHead head;
+        if (glyph->column > 0) {
+            pen += glyph->column * (int32_t)space_columns;
+            has_base = 0;
+        }
+        if (!sign_read_head(c->fonts, (SignFont)glyph->font, glyph->glyph, &head)) return SIGN_READ_FAILED;
+        glyph->columns = head.column_count < SIGN_MOST_COLUMNS ? head.column_count : SIGN_MOST_COLUMNS;
+        if ((glyph->flags & SIGN_GLYPH_MARK) && has_base) {
+            glyph->column = base_column + base_centre - (int32_t)head.centre;
+            continue;
+        }
+        if (glyph->flags & SIGN_GLYPH_MARK) {
+            warn(c, SIGN_WARN_MARK_ALONE, glyph, head.column_count);
+            glyph->flags &= (uint8_t)~SIGN_GLYPH_MARK;
+        }
+        glyph->column = pen;
+        pen += head.column_count;
+        has_base = 1;
+        base_column = glyph->column;
+        base_centre = head.centre;
+    }
+    line->columns = pen + (int32_t)c->trailing_spaces * (int32_t)space_columns;
+    return SIGN_OK;
+}
+
+/* A mark may reach past either end of the line; what it lights there is not shown. */
+static SignStatus tell_leds_outside(Composer* c) {
+    const SignLine* line = c->line;
+    size_t i;
+    for (i = 0; i < c->glyphs; ++i) {
+        const SignGlyph* glyph = &line->glyphs[i];
+        uint8_t bitmap[2 * SIGN_GRID_SIDE];
+        unsigned outside = 0;
+        unsigned x;
+        if (glyph->column >= 0 && glyph->column + glyph->columns <= line->columns) continue;
+        if (!c->fonts->read(c->fonts->context, sign_record_offset((SignFont)glyph->font, glyph->glyph, 2),
+                            bitmap, 2u * glyph->columns))
+            return SIGN_READ_FAILED;
+        for (x = 0; x < glyph->columns; ++x) {
+            const int32_t column = glyph->column + (int32_t)x;
+            unsigned y;
+            if (column >= 0 && column < line->columns) continue;
+            for (y = 0; y < SIGN_GRID_SIDE; ++y) outside += (unsigned)is_lit(bitmap, x, y);
+        }
+        if (outside > 0) warn(c, SIGN_WARN_LEDS_OUTSIDE, glyph, outside);
+    }
+    return SIGN_OK;
+}
+
+/* Warnings were told phase by phase; the user reads them in the order of the
+ * text, and for one character in the order they were found. */
+static void sort_warnings(SignLine* line) {
+    size_t i;
+    for (i = 1; i < line->warning_count; ++i) {
+        const SignWarning moving = line->warnings[i];
+        size_t k = i;
+        for (; k > 0 && line->warnings[k - 1].character > moving.character; --k)
+            line->warnings[k] = line->warnings[k - 1];
+        line->warnings[k] = moving;
+    }
+}
+
+static SignStatus compose(const SignFonts* fonts, const Text* text, uint8_t space_columns, SignLine* line) {
+    Composer c;
+    SignStatus status;
+    c.fonts = fonts;
+    c.line = line;
+    c.glyphs = 0;
+    c.trailing_spaces = 0;
+    line->glyph_count = 0;
+    line->warning_count = 0;
+    line->columns = 0;
+    status = pick_glyphs(&c, text);
+    line->glyph_count = c.glyphs;
+    if (status != SIGN_OK) return status;
+    if (c.glyphs > line->glyph_capacity) return SIGN_NO_ROOM;
+    status = place_glyphs(&c, space_columns);
+    if (status == SIGN_OK) status = tell_leds_outside(&c);
+    if (status != SIGN_OK) return status;
+    if (line->warnings && line->warning_count > line->warning_capacity) return SIGN_NO_ROOM;
+    if (line->warnings) sort_warnings(line);
+    return SIGN_OK;
+}
+
+SignStatus sign_compose(const SignFonts* fonts, const uint32_t* text, size_t count, uint8_t space_columns,
+                        SignLine* line) {
+    Text t;
+    t.points = text;
+    t.bytes = NULL;
+    t.size = count;
+    return compose(fonts, &t, space_columns, line);
+}
+
+SignStatus sign_compose_utf8(const SignFonts* fonts, const char* text, size_t size, uint8_t space_columns,
+                             SignLine* line) {
+    Text t;
+    t.points = NULL;
+    t.bytes = (const uint8_t*)text;
+    t.size = size;
+    return compose(fonts, &t, space_columns, line);
+}
