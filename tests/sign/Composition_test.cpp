@@ -1,0 +1,203 @@
+// The composition of a line, on small fonts built here whose glyphs each light
+// one row across their columns, so every row of a line tells where one glyph
+// landed. Each line goes through the C++ face (UTF-8) and through the core's
+// entry for code points, which must agree.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "GlyphRecord.h"
+#include "LedLine.h"
+#include "LineLayout.h"
+#include "Utf8.h"
+#include "sign_compose.h"
+#include "sign_draw.h"
+
+namespace ledfont::test {
+namespace {
+
+using sign::LineFonts;
+
+constexpr int kConsonant = 0, kVowel = 1, kIkaar = 2;
+
+// Glyph c: n columns, its class and centre, dark but for row `row` across its columns (none for -1).
+void Shape(FontState& font, int c, int n, int glyphClass, int centre, int row) {
+    GlyphRecord record(font.FontBytes, c);
+    record.SetColumnCount(static_cast<Byte>(n));
+    record.SetClassAndCentre(glyphClass, centre);
+    for (int x = 0; x < 16; ++x)
+        for (int y = 0; y < 16; ++y) record.SetLit(x, y, y == row && x < n);
+}
+
+FontState HindiFont() {
+    FontState font;
+    for (int c = 0; c < 128; ++c) Shape(font, c, 3, kConsonant, 1, -1);
+    Shape(font, 0x15, 3, kConsonant, 1, 0);  // क
+    Shape(font, 0x38, 4, kConsonant, 2, 2);  // स
+    Shape(font, 0x24, 3, kConsonant, 1, 3);  // त
+    Shape(font, 0x30, 3, kConsonant, 1, 1);  // र
+    Shape(font, 0x4D, 3, kConsonant, 1, 4);  // virama
+    Shape(font, 0x3F, 3, kIkaar, 1, 5);      // ि
+    Shape(font, 0x3C, 3, kVowel, 1, 12);     // nukta, a mark as an import makes it
+    Shape(font, 0x41, 3, kVowel, 1, 15);     // ु
+    Shape(font, 0x44, 20, kVowel, 1, 9);     // ॄ, wider than a glyph
+    return font;
+}
+
+// Glyph 0 is स्त (38 24), glyph 1 त्र (24 30); no other pair is of two consonants.
+FontState JuktaFont() {
+    FontState font;
+    font.IsJukta = true;
+    for (int c = 0; c < 64; ++c) {
+        Shape(font, c, 3, kConsonant, 1, -1);
+        font.JuktaCodes(c, 0) = 0x01;
+        font.JuktaCodes(c, 1) = static_cast<Byte>(c + 1);
+    }
+    Shape(font, 0, 6, kConsonant, 2, 6);
+    font.JuktaCodes(0, 0) = 0x38;
+    font.JuktaCodes(0, 1) = 0x24;
+    Shape(font, 1, 5, kConsonant, 2, 7);
+    font.JuktaCodes(1, 0) = 0x24;
+    font.JuktaCodes(1, 1) = 0x30;
+    return font;
+}
+
+struct LineCase {
+    const char* name;
+    const char* text;
+    int columns;
+    std::vector<std::pair<int, std::string>> rows;  // the rows that are not all dark
+    std::vector<std::string> notes = {};
+
+    friend void PrintTo(const LineCase& c, std::ostream* out) { *out << c.name; }
+};
+
+const LineCase kLines[] = {
+    {"AnIkaarAfterADanglingViramaStandsWhereItIs",
+     "क्ि",
+     9,
+     {{0, "###......"}, {4, "...###..."}, {5, "......###"}}},
+    {"ANuktaKeepsItsConsonantInTheClusterAnIkaarGoesBefore",
+     "क\u093Cि",
+     6,
+     {{0, "...###"}, {5, "###..."}, {12, "...###"}}},
+    {"AJoinedConsonantJoinsNothingMore",
+     "स्त्र",
+     12,
+     {{1, ".........###"}, {4, "......###..."}, {6, "######......"}}},
+    {"TheSpacesBeforeAClusterStandBeforeItsIkaar", "क कि", 13, {{0, "###.......###"}, {5, ".......###..."}}},
+    {"AMarkAfterAnIkaarStandsOnTheClusterItWasMovedBefore",
+     "किु",
+     6,
+     {{0, "...###"}, {5, "###..."}, {15, "...###"}}},
+    {"ARecordIsToldInTheOrderItsFaultsWereFound",
+     "ॄक",
+     23,
+     {{0, "....................###"}, {9, "################......."}},
+     {"character 1, Hindi glyph 68 (0944): column count 20 is outside 3..16; drawn 20 columns wide",
+      "character 1, Hindi glyph 68 (0944): a mark with no glyph before it to stand on; drawn where it is, 20 "
+      "columns wide"}},
+};
+
+std::string Art(const sign::LedLine& line) {
+    std::string art;
+    for (int y = 0; y < 16; ++y) {
+        for (int x = 0; x < line.Columns(); ++x) art += line.IsLit(x, y) ? '#' : '.';
+        art += '\n';
+    }
+    return art;
+}
+
+std::string Expected(const LineCase& c) {
+    std::vector<std::string> rows(16, std::string(static_cast<std::size_t>(c.columns), '.'));
+    for (const auto& [row, text] : c.rows) rows[static_cast<std::size_t>(row)] = text;
+    std::string art;
+    for (const std::string& row : rows) art += row + '\n';
+    return art;
+}
+
+class Composition : public testing::TestWithParam<LineCase> {
+protected:
+    FontState hindi = HindiFont();
+    FontState jukta = JuktaFont();
+    LineFonts fonts{hindi, &jukta};
+};
+
+TEST_P(Composition, DrawsTheLineAsTheSignShowsIt) {
+    const LineCase& c = GetParam();
+    const sign::LineLayout layout = sign::LayOutLine(c.text, fonts, 4);
+    ASSERT_EQ(layout.columns, c.columns);
+    EXPECT_EQ(Art(sign::DrawLine(layout, fonts)), Expected(c));
+    std::vector<std::string> notes;
+    for (const sign::LineNote& note : layout.notes) notes.push_back(note.text);
+    EXPECT_EQ(notes, c.notes);
+}
+
+TEST_P(Composition, TheEntryForCodePointsAndAWindowOfTheLineAgree) {
+    const LineCase& c = GetParam();
+    const std::u32string text = *sign::DecodeUtf8(c.text);
+    const std::vector<std::uint32_t> points(text.begin(), text.end());
+    const SignFonts core = fonts.Core();
+    std::vector<SignGlyph> glyphs(points.size());
+    SignLine line{};
+    line.glyphs = glyphs.data();
+    line.glyph_capacity = glyphs.size();
+    ASSERT_EQ(sign_compose(&core, points.data(), points.size(), 4, &line), SIGN_OK);
+    EXPECT_EQ(line.warning_count, c.notes.size()) << "counted without a buffer";
+
+    const sign::LineLayout layout = sign::LayOutLine(c.text, fonts, 4);
+    ASSERT_EQ(line.glyph_count, layout.glyphs.size());
+    EXPECT_EQ(line.columns, layout.columns);
+    for (std::size_t i = 0; i < line.glyph_count; ++i) {
+        EXPECT_EQ(glyphs[i].column, layout.glyphs[i].column) << i;
+        EXPECT_EQ(glyphs[i].glyph, layout.glyphs[i].glyph) << i;
+        EXPECT_EQ(glyphs[i].character + 1, layout.glyphs[i].character) << i;
+    }
+    // A controller's window that starts one column left of the line.
+    sign::LedLine whole = sign::DrawLine(layout, fonts);
+    std::vector<std::uint8_t> window(2 * static_cast<std::size_t>(c.columns + 1));
+    ASSERT_EQ(sign_draw(&core, glyphs.data(), line.glyph_count, -1, window.data(), window.size() / 2),
+              SIGN_OK);
+    EXPECT_EQ(std::vector<std::uint8_t>(window.begin() + 2, window.end()),
+              std::vector<std::uint8_t>(whole.Bytes().begin(), whole.Bytes().end()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, Composition, testing::ValuesIn(kLines),
+                         [](const testing::TestParamInfo<LineCase>& p) { return std::string(p.param.name); });
+
+// What firmware meets when its buffers or its memory fail it.
+TEST(CompositionCore, TellsTheCallerWhatItNeedsAndWhereTheTextIsWrong) {
+    const FontState hindi = HindiFont();
+    const LineFonts fonts{hindi};
+    const SignFonts core = fonts.Core();
+    SignGlyph glyphs[2];
+    SignWarning warnings[1];
+    SignLine line{};
+    line.glyphs = glyphs;
+    line.glyph_capacity = 2;
+    const std::string text = "कि क";
+    EXPECT_EQ(sign_compose_utf8(&core, text.data(), text.size(), 4, &line), SIGN_NO_ROOM);
+    EXPECT_EQ(line.glyph_count, 3u);
+
+    const std::string twoFaults = "ॄ";  // a column count and a mark alone
+    line.warnings = warnings;
+    line.warning_capacity = 1;
+    EXPECT_EQ(sign_compose_utf8(&core, twoFaults.data(), twoFaults.size(), 4, &line), SIGN_NO_ROOM);
+    EXPECT_EQ(line.warning_count, 2u);
+
+    const std::string broken = "क \xE0\xA4";
+    EXPECT_EQ(sign_compose_utf8(&core, broken.data(), broken.size(), 4, &line), SIGN_NOT_UTF8);
+    EXPECT_EQ(line.error_character, 2u);
+    EXPECT_EQ(line.error_offset, 4u);
+    const std::uint32_t latin[] = {0x0915, 0x0041};
+    EXPECT_EQ(sign_compose(&core, latin, 2, 4, &line), SIGN_NOT_DEVANAGARI);
+    EXPECT_EQ(line.error_character, 1u);
+    EXPECT_EQ(line.error_code_point, 0x41u);
+
+    const SignFonts failing{[](void*, std::uint16_t, std::uint8_t*, std::size_t) { return 0; }, nullptr, 0};
+    EXPECT_EQ(sign_compose_utf8(&failing, text.data(), text.size(), 4, &line), SIGN_READ_FAILED);
+}
+
+}  // namespace
+}  // namespace ledfont::test
