@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The composer's C core as a controller's build sees it:
 # - every .c file of sign/core alone, as strict C99 with gcc and with clang
-#   (when it is there), at -O0, -O2 and -Os, warnings as errors;
+#   (when it is there), at -O0, -O2 and -Os, with -Wall -Wextra and the
+#   conversion warnings, as errors;
 # - the symbols the objects need from outside: none but memcpy, memmove and
 #   memset (which compilers emit for copies and loops); so no allocator and
 #   nothing of a C++ runtime;
@@ -28,7 +29,7 @@ for cc in "${compilers[@]}"; do
             name=$(basename "$source" .c)
             graph=()
             [ "$cc" = gcc ] && graph=(-fcallgraph-info=su -dumpbase "$out/$name")
-            "$cc" -std=c99 -pedantic -Wall -Wextra -Werror "$level" "${graph[@]}" -c "$source" -o "$out/$name.o" ||
+            "$cc" -std=c99 -pedantic -Wall -Wextra -Wconversion -Wsign-conversion -Wshadow -Werror "$level" "${graph[@]}" -c "$source" -o "$out/$name.o" ||
                 fail "$(basename "$source") does not build alone with $cc -std=c99 -pedantic $level"
         done
         defined=$(nm --defined-only "$out"/*.o | awk 'NF == 3 {print $3}' | sort -u)

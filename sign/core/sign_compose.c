@@ -35,7 +35,7 @@ static size_t text_at(const Text* text, size_t at, uint32_t* ch) {
 static uint8_t hindi_glyph_of(uint32_t ch) { return (uint8_t)(ch - SIGN_FIRST_DEVANAGARI); }
 
 static int is_lit(const uint8_t* bitmap, unsigned x, unsigned y) {
-    return ((bitmap[2u * x + y / 8u] >> (y % 8u)) & 1u) == 0;
+    return (((unsigned)bitmap[2u * x + y / 8u] >> (y % 8u)) & 1u) == 0;
 }
 
 static void warn(Composer* c, SignWarningCode code, const SignGlyph* glyph, unsigned detail) {
