@@ -80,7 +80,7 @@ private:
         std::string pattern = folder_ + "/.ledfont-XXXXXX";
         fd_ = FileDescriptor(::mkstemp(pattern.data()));
         if (!fd_.IsOpen() && errno == ENOENT)  // the file itself need not exist; its folder must
-            throw PathNotFoundError("Path not found (the folder of \"" + target + "\" does not exist)");
+            throw MakeError<PathNotFoundError>("the folder of \"" + target + "\" does not exist");
         if (!fd_.IsOpen()) ThrowFileError(errno, "create a file in the folder of", target);
         ::fcntl(fd_.Get(), F_SETFD, FD_CLOEXEC);
         name_ = pattern;
@@ -109,8 +109,8 @@ private:
     const std::string what = where.kind == WriteTarget::Kind::Descriptor
                                  ? "an open descriptor of this program"
                                  : FileKindText(where.mode);
-    throw PathFileAccessError("Path/File access error (cannot write \"" + path + "\": it is " + what +
-                              ", not a regular file, and is left as it is)");
+    throw MakeError<PathFileAccessError>("cannot write \"" + path + "\": it is " + what +
+                                         ", not a regular file, and is left as it is");
 }
 
 // An existing target must be writable by this user: the rename that replaces

@@ -24,22 +24,23 @@ std::string Where(const ItemReader& reader, ItemReader::Item item) {
 
 std::exception_ptr TooBig(const ItemReader& reader, ItemReader::Item item) {
     return std::make_exception_ptr(
-        OverflowError("Overflow: " + Where(reader, item) + ", a number outside 0 to 255"));
+        MakeError<OverflowError>(Where(reader, item) + ", a number outside 0 to 255"));
 }
 
 std::exception_ptr NotANumber(const ItemReader& reader, ItemReader::Item item) {
     return std::make_exception_ptr(
-        TypeMismatchError("Type mismatch: " + Where(reader, item) + ", not a number from 0 to 255"));
+        MakeError<TypeMismatchError>(Where(reader, item) + ", not a number from 0 to 255"));
 }
 
 // The end came too soon; a file of exactly the other mode's size says which to choose.
-[[noreturn]] void ThrowTooShort(const InputPastEndError& e, const ItemReader& reader, FontMode mode) {
+[[noreturn]] void ThrowTooShort(const ItemReader& reader, FontMode mode) {
     const FontMode other = mode == FontMode::Jukta ? FontMode::Hindi : FontMode::Jukta;
-    std::string text = e.Description() + "; a " + ModeName(mode) + " font has " +
-                       std::to_string(FileItemCount(mode));
+    std::string text = reader.Name() + " ends after " + std::to_string(reader.ItemsRead()) +
+                       " items, and a " + ModeName(mode) + " font has " + std::to_string(FileItemCount(mode));
     if (reader.ItemsRead() == FileItemCount(other))
-        text += std::string(" (that is the size of a ") + ModeName(other) + " font: choose " + ModeName(other) + ")";
-    throw InputPastEndError(text);
+        text +=
+            std::string("; that is the size of a ") + ModeName(other) + " font: choose " + ModeName(other);
+    throw MakeError<InputPastEndError>(text);
 }
 
 // Reads count items and converts each into bytes. All count items are read
@@ -61,8 +62,8 @@ void ReadItems(ItemReader& reader, int count, FontMode mode, ItemBytes& bytes, I
                 firstBad = NotANumber(reader, item);
             }
         }
-    } catch (const InputPastEndError& e) {
-        ThrowTooShort(e, reader, mode);
+    } catch (const InputPastEndError&) {
+        ThrowTooShort(reader, mode);
     }
     if (firstBad) std::rethrow_exception(firstBad);
 }
@@ -86,10 +87,10 @@ void RefuseHindiFontAsJukta(const ItemReader& reader, long itemsAfter) {
     const long items = FileItemCount(FontMode::Jukta) + itemsAfter;
     const int hindi = FileItemCount(FontMode::Hindi);
     const std::string count = items > hindi ? "more than " + std::to_string(hindi) : std::to_string(hindi);
-    throw BadFileModeError("Bad file mode: " + reader.Name() + " holds " + count +
-                           " items, a whole Hindi font, and a Jukta font has " +
-                           std::to_string(FileItemCount(FontMode::Jukta)) +
-                           "; loaded as Jukta, glyphs 64 to 127 would be lost at the next Save: choose Hindi");
+    throw MakeError<BadFileModeError>(
+        reader.Name() + " holds " + count + " items, a whole Hindi font, and a Jukta font has " +
+        std::to_string(FileItemCount(FontMode::Jukta)) +
+        "; loaded as Jukta, glyphs 64 to 127 would be lost at the next Save: choose Hindi");
 }
 
 void StoreRecords(FontTable& table, const ItemBytes& bytes, int glyphs) {

@@ -137,13 +137,10 @@ std::string HexChkSum(const Byte* inpb, int numbytes) {
 std::string HexOutputName(const std::string& fontFile) {
     const std::string quoted = "\"" + fontFile + "\"";
     const std::optional<std::size_t> cut = StartOfLastCharacters(fontFile, 3);
-    if (!cut)
-        throw BadFileNameError("Bad file name or number (" + quoted +
-                               " is too short to make a HEX file name from)");
+    if (!cut) throw MakeError<BadFileNameError>(quoted + " is too short to make a HEX file name from");
     const std::size_t keep = *cut;
     if (fontFile.find('/', keep) != std::string::npos)
-        throw BadFileNameError("Bad file name or number (the HEX file for " + quoted +
-                               " would not lie beside it)");
+        throw MakeError<BadFileNameError>("the HEX file for " + quoted + " would not lie beside it");
     std::string name = fontFile.substr(0, keep) + "hex";
     RefuseOverwritingFont(name, fontFile);
     return name;

@@ -445,13 +445,20 @@ INSTANTIATE_TEST_SUITE_P(Names, HexOutputNameRefusalTest,
                          ::testing::Values("", "a", "ab", "\xC3\xA9\xC3\xA9", "hex", "/fonts/font.hex", "/fonts/fonthex",
                                            "/fonts/ab", "/fonts/a/", "/fonts/"));
 
-TEST(HexOutputNameTest, RefusalNamesTheFontFile) {
-    try {
-        HexOutputName("/fonts/font.hex");
-        FAIL() << "no error";
-    } catch (const BadFileNameError& e) {
-        EXPECT_EQ(e.Number(), ErrorNumber::BadFileName);
-        EXPECT_NE(e.Description().find("/fonts/font.hex"), std::string::npos) << e.Description();
+TEST(HexOutputNameTest, RefusalSaysWhyNamingTheFontFile) {
+    const std::pair<const char*, const char*> refusals[] = {
+        {"/fonts/font.hex",
+         "\"/fonts/font.hex\" would overwrite the font file itself [Bad file name or number]"},
+        {"ab", "\"ab\" is too short to make a HEX file name from [Bad file name or number]"},
+        {"/fonts/a/", "the HEX file for \"/fonts/a/\" would not lie beside it [Bad file name or number]"},
+    };
+    for (const auto& [fontFile, description] : refusals) {
+        try {
+            HexOutputName(fontFile);
+            ADD_FAILURE() << "no error for " << fontFile;
+        } catch (const BadFileNameError& e) {
+            EXPECT_EQ(e.Description(), description);
+        }
     }
 }
 
