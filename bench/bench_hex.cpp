@@ -28,12 +28,6 @@ void BM_HexImageTextJukta(benchmark::State& s) {
 }
 BENCHMARK(BM_HexImageTextJukta);
 
-void BM_HexChkSumOfRecord(benchmark::State& s) {
-    const ledfont::Byte rec[19] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 16, 0x90, 0x00};
-    for (auto _ : s) benchmark::DoNotOptimize(ledfont::HexChkSum(rec, 19));
-}
-BENCHMARK(BM_HexChkSumOfRecord);
-
 // Reading a whole Hindi image back and comparing it with its font (verify).
 void BM_VerifyHexImageHindi(benchmark::State& s) {
     auto font = PatternedFont(false);

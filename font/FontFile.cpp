@@ -138,11 +138,6 @@ void LoadFontJukta(FontState& state, const std::string& fn) {
     LoadFontItems(state, FontMode::Jukta, reader);
 }
 
-void LoadFontText(FontState& state, FontMode mode, std::string_view text) {
-    ItemReader reader = ItemReader::OverText(text);
-    LoadFontItems(state, mode, reader);
-}
-
 std::string FontText(const FontState& state) {
     const FontMode mode = state.Mode();
     std::string out;

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include "AtomicFile.h"
@@ -14,8 +15,7 @@ namespace ledfont {
 namespace {
 
 constexpr int kRecordDataBytes = 16;
-constexpr int kChecksumBlockBytes = 19;         // RecBuf 0..15 data, 16 count, 17..18 address
-constexpr std::size_t kMaxChecksumBytes = 128;  // 128 * 255 still fits the 16-bit sum
+constexpr int kChecksumBlockBytes = 19;  // RecBuf 0..15 data, 16 count, 17..18 address
 constexpr std::string_view kEndRecord = ":00000001FF";
 constexpr std::string_view kLineEnd = "\r\n";
 // A data line is 43 characters and CR LF with a four-digit address; room is
@@ -67,10 +67,9 @@ private:
     char* at_;
 };
 
+// The two's complement of the low byte of the sum: all bytes of the record,
+// the checksum too, then sum to a multiple of 256.
 Byte Checksum(std::span<const Byte> bytes) {
-    if (bytes.size() > kMaxChecksumBytes)
-        throw OverflowError("Overflow: the checksum of " + std::to_string(bytes.size()) +
-                            " bytes does not fit its 16-bit sum (at most 128 bytes)");
     int sum = 0;
     for (const Byte b : bytes) sum += b;
     return static_cast<Byte>((256 - sum % 256) % 256);
@@ -124,15 +123,6 @@ std::optional<std::size_t> StartOfLastCharacters(const std::string& name, int co
 }
 
 }  // namespace
-
-std::string HexChkSum(std::span<const Byte> inpb) { return HexCh(Checksum(inpb)); }
-
-std::string HexChkSum(const Byte* inpb, int numbytes) {
-    if (numbytes < 0 || (inpb == nullptr && numbytes > 0))
-        throw InvalidCallError("Invalid procedure call: checksum over " + std::to_string(numbytes) +
-                               (inpb ? " bytes" : " bytes of no buffer"));
-    return HexChkSum(std::span(inpb, static_cast<std::size_t>(numbytes)));
-}
 
 std::string HexOutputName(const std::string& fontFile) {
     const std::string quoted = "\"" + fontFile + "\"";

@@ -141,7 +141,7 @@ enum class Via { Memory, File };
 std::ostream& operator<<(std::ostream& os, Via via) { return os << (via == Via::File ? "file" : "memory"); }
 
 void Load(Via via, FontState& state, FontMode mode, const std::string& text) {
-    if (via == Via::Memory) return LoadFontText(state, mode, text);
+    if (via == Via::Memory) return LoadFromText(state, mode, text);
     TestFolder folder;
     const std::string path = folder.Write("font.txt", text);
     if (mode == FontMode::Jukta)
@@ -243,7 +243,7 @@ TEST(LoadFont, AnyTableSurvivesTextAndBackInBothModes) {
             const FontMode mode = ModeOf(isJukta);
             const auto before = std::make_unique<FontState>();
             auto loaded = std::make_unique<FontState>();
-            LoadFontText(*loaded, mode, FontText(*saved));
+            LoadFromText(*loaded, mode, FontText(*saved));
             const auto glyph = [&](int c, int k) { return int{saved->FontBytes(c, k)}; };
             const auto code = [&](int c, int j) { return int{saved->JuktaCodes(c, j)}; };
             ExpectLoaded(*before, *loaded, mode, glyph, code);
@@ -368,9 +368,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LoadFontJukta, AHindiLoadThenAJuktaLoadKeepsGlyphs64To127AndSavesOnlyTheJuktaLayout) {
     auto state = std::make_unique<FontState>();
-    LoadFontText(*state, FontMode::Hindi, Join(HindiLines()));
+    LoadFromText(*state, FontMode::Hindi, Join(HindiLines()));
     const auto ones = [](int, int) { return 1; };
-    LoadFontText(*state, FontMode::Jukta, Join(JuktaLines(ones, ones)));
+    LoadFromText(*state, FontMode::Jukta, Join(JuktaLines(ones, ones)));
     for (int c = 0; c < 128; ++c)
         for (int k = 0; k < 34; ++k)
             ASSERT_EQ(state->FontBytes(c, k), c < 64 ? 1 : GlyphPattern(c, k)) << c << "," << k;
@@ -502,7 +502,7 @@ TEST(LoadFont, TheFirstBadItemIsTheOneReported) {
     items[20] = "999";
     auto state = std::make_unique<FontState>();
     try {
-        LoadFontText(*state, FontMode::Hindi, Join(items));
+        LoadFromText(*state, FontMode::Hindi, Join(items));
         FAIL();
     } catch (const TypeMismatchError& e) {
         EXPECT_NE(e.Description().find("line 11 "), std::string::npos) << e.Description();
@@ -513,7 +513,7 @@ TEST(LoadFont, AShortFileReportsItsEndBeforeABadItem) {
     std::vector<std::string> items = Texts(JuktaLines());
     items[5] = "abc";
     auto state = std::make_unique<FontState>();
-    EXPECT_THROW(LoadFontText(*state, FontMode::Hindi, Join(items)), InputPastEndError);
+    EXPECT_THROW(LoadFromText(*state, FontMode::Hindi, Join(items)), InputPastEndError);
 }
 
 struct ShortCase {
