@@ -17,14 +17,16 @@ using ledfont::bench::PatternedFont;
 void BM_HexImageTextHindi(benchmark::State& s) {
     auto font = PatternedFont(false);
     for (auto _ : s) benchmark::DoNotOptimize(ledfont::HexImageText(*font));
-    s.SetBytesProcessed(static_cast<std::int64_t>(s.iterations()) * 4352);
+    s.SetBytesProcessed(static_cast<std::int64_t>(s.iterations()) *
+                        ledfont::FileItemCount(ledfont::FontMode::Hindi));
 }
 BENCHMARK(BM_HexImageTextHindi);
 
 void BM_HexImageTextJukta(benchmark::State& s) {
     auto font = PatternedFont(true);
     for (auto _ : s) benchmark::DoNotOptimize(ledfont::HexImageText(*font));
-    s.SetBytesProcessed(static_cast<std::int64_t>(s.iterations()) * (2176 + 128));
+    s.SetBytesProcessed(static_cast<std::int64_t>(s.iterations()) *
+                        ledfont::FileItemCount(ledfont::FontMode::Jukta));
 }
 BENCHMARK(BM_HexImageTextJukta);
 

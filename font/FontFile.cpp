@@ -14,7 +14,6 @@ namespace ledfont {
 namespace {
 
 constexpr int kMostItems = FileItemCount(FontMode::Hindi);
-constexpr int kCodePairsLine = GlyphCount(FontMode::Jukta) * kRecordBytes;  // 2176
 using ItemBytes = std::array<Byte, kMostItems>;
 
 // The conversion's refusal retold with the line the item stands on and the file.
@@ -101,7 +100,8 @@ void StoreRecords(FontTable& table, const ItemBytes& bytes, int glyphs) {
 
 void StoreCodePairs(CodeTable& codes, const ItemBytes& bytes) {
     for (int c = 0; c < GlyphCount(FontMode::Jukta); ++c)
-        for (int j = 0; j < 2; ++j) codes(c, j) = bytes[static_cast<std::size_t>(kCodePairsLine + 2 * c + j)];
+        for (int j = 0; j < kCodePairBytes; ++j)
+            codes(c, j) = bytes[static_cast<std::size_t>(CodePairItem(c, j))];
 }
 
 void AppendLine(std::string& out, Byte value) {
@@ -146,7 +146,7 @@ std::string FontText(const FontState& state) {
         for (int k = 0; k < kRecordBytes; ++k) AppendLine(out, state.FontBytes(c, k));
     if (mode == FontMode::Jukta)
         for (int c = 0; c < GlyphCount(mode); ++c)
-            for (int j = 0; j < 2; ++j) AppendLine(out, state.JuktaCodes(c, j));
+            for (int j = 0; j < kCodePairBytes; ++j) AppendLine(out, state.JuktaCodes(c, j));
     return out;
 }
 

@@ -22,9 +22,9 @@ constexpr std::string_view kLineEnd = "\r\n";
 // kept for up to eight digits so no address can write past the buffer.
 constexpr std::size_t kMaxDataLineChars = 43 + 4 + kLineEnd.size();
 
-constexpr int kHindiRecords = 128 * kRecordBytes / kRecordDataBytes;      // 272
-constexpr int kJuktaGlyphRecords = 64 * kRecordBytes / kRecordDataBytes;  // 136
-constexpr int kJuktaCodeRecords = 64 * 2 / kRecordDataBytes;              // 8
+constexpr int kHindiRecords = GlyphCount(FontMode::Hindi) * kRecordBytes / kRecordDataBytes;        // 272
+constexpr int kJuktaGlyphRecords = GlyphCount(FontMode::Jukta) * kRecordBytes / kRecordDataBytes;   // 136
+constexpr int kJuktaCodeRecords = GlyphCount(FontMode::Jukta) * kCodePairBytes / kRecordDataBytes;  // 8
 
 // Room for the whole text of an export of this many data records.
 constexpr std::size_t TextChars(int records) {
@@ -84,7 +84,8 @@ void FillGlyphImage(FontState& state, int glyphs) {
 // HexBuf(2c + j) = JuktaCodes(c, j): code byte 0 then 1 of each conjunct.
 void FillCodeImage(FontState& state) {
     for (int c = 0; c < GlyphCount(FontMode::Jukta); ++c)
-        for (int j = 0; j < 2; ++j) state.HexBuf(2 * c + j) = state.JuktaCodes(c, j);
+        for (int j = 0; j < kCodePairBytes; ++j)
+            state.HexBuf(kCodePairBytes * c + j) = state.JuktaCodes(c, j);
 }
 
 // Prints records 0..records-1 of HexBuf, the first at address base.
