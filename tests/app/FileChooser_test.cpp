@@ -204,8 +204,8 @@ TEST_F(ChooserTree, ClickingAFileChoosesItWithOneSlash) {
 }
 
 // A name that is not UTF-8 (written on another system, or in Latin-1) shows
-// with U+FFFD for its bad byte, and the list gives its real bytes, even beside
-// another name that shows alike.
+// with U+FFFD for its bad byte, and choosing it chooses its real bytes, even
+// beside another name that shows alike.
 TEST_F(ChooserTree, ANameThatIsNotUtf8IsListedAndChosenByItsBytes) {
     fs::create_directory(root / "latin");
     for (const char* name : {"font\xFE.txt", "font\xFF.txt"}) std::ofstream(root / "latin" / name) << "1\n";
@@ -214,7 +214,8 @@ TEST_F(ChooserTree, ANameThatIsNotUtf8IsListedAndChosenByItsBytes) {
     ASSERT_EQ(Texts(file1), (std::vector<std::string>{shown, shown}));
     ClickItem(file1->item(1));
     const std::string chosen = (root / "latin").string() + "/font\xFF.txt";
-    EXPECT_EQ(file1->FilePath(), chosen);
+    EXPECT_EQ(window.Font().FontFile, chosen);
+    EXPECT_EQ(lblFile->text(), Q("File : ") + Path(root / "latin") + Q("/font\uFFFD.txt"));
     file1->Refresh();
     EXPECT_EQ(file1->FilePath(), chosen);
 }
