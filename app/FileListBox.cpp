@@ -1,11 +1,19 @@
 #include "FileListBox.h"
 
+#include <QFile>
 #include <QKeyEvent>
 
 #include "ElidedRows.h"
 #include "FolderEntries.h"
+#include "FontFilePath.h"
 
 namespace ledfont {
+namespace {
+
+// Each row keeps the bytes of its name: two names that are not UTF-8 may show alike.
+constexpr int kNameRole = Qt::UserRole;
+
+}  // namespace
 
 // A long name is cut in its middle, so its end (".txt") stays in sight.
 FileListBox::FileListBox(QWidget* parent) : QListWidget(parent) {
@@ -20,23 +28,39 @@ FileListBox::FileListBox(QWidget* parent) : QListWidget(parent) {
 void FileListBox::SetPath(const QString& path) {
     path_ = CleanFolderPath(path);
     clear();
-    for (const QString& name : FolderEntries(path_, QDir::Files)) {
-        auto* item = new QListWidgetItem(name, this);
-        item->setToolTip(name);  // the whole name of one that is cut
+    for (const FolderEntry& entry : FolderEntryList(path_, QDir::Files)) {
+        auto* item = new QListWidgetItem(entry.shown, this);
+        item->setData(kNameRole, entry.name);
+        item->setToolTip(entry.shown);  // the whole name of one that is cut
     }
     setCurrentRow(-1);
 }
 
 void FileListBox::Refresh() {
-    const QString selected = FileName();
+    const QByteArray selected = SelectedName();
     SetPath(path_);
-    const QList<QListWidgetItem*> found = findItems(selected, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (!selected.isEmpty() && !found.isEmpty()) setCurrentItem(found.first());
+    if (selected.isEmpty()) return;
+    for (int row = 0; row < count(); ++row) {
+        if (item(row)->data(kNameRole).toByteArray() != selected) continue;
+        setCurrentRow(row);
+        return;
+    }
 }
 
 QString FileListBox::FileName() const {
     const QListWidgetItem* item = currentItem();
     return item && item->isSelected() ? item->text() : QString();
+}
+
+std::string FileListBox::FilePath() const {
+    const QByteArray name = SelectedName();
+    if (name.isEmpty()) return {};
+    return (QFile::encodeName(FontFilePath(path_, QString())) + name).toStdString();
+}
+
+QByteArray FileListBox::SelectedName() const {
+    const QListWidgetItem* item = currentItem();
+    return item && item->isSelected() ? item->data(kNameRole).toByteArray() : QByteArray();
 }
 
 void FileListBox::keyPressEvent(QKeyEvent* event) {

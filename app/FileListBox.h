@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QListWidget>
+#include <string>
 
 #include "UserEvent.h"
 
@@ -19,8 +21,12 @@ public:
     // Lists the folder again after the program wrote into it; the selected
     // file stays selected if it is still there. Raises no Click.
     void Refresh();
-    // Name of the selected file, without its folder; empty for none.
+    // Name of the selected file as the list shows it, without its folder;
+    // empty for none. A name that is not UTF-8 shows U+FFFD for its bad bytes.
     QString FileName() const;
+    // Full path of the selected file as the file system spells it, the bytes
+    // of its name as they are, which opens it; empty for none.
+    std::string FilePath() const;
 
     void SetClickHandler(Handler handler) { click_ = std::move(handler); }
 
@@ -28,6 +34,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    QByteArray SelectedName() const;
+
     QString path_;
     Handler click_;
 };

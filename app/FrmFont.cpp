@@ -179,7 +179,7 @@ void FrmFont::Dir1Change() { File1->SetPath(Dir1->Path()); }
 // Only a click in the file list changes the chosen file; changing drive or
 // folder afterwards keeps it.
 void FrmFont::File1Click() {
-    font_.FontFile = QFile::encodeName(FontFilePath(File1->Path(), File1->FileName())).toStdString();
+    font_.FontFile = File1->FilePath();
     lblFile->setText(QStringLiteral("File : ") + QFile::decodeName(QByteArray::fromStdString(font_.FontFile)));
 }
 

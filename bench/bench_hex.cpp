@@ -17,22 +17,18 @@ using ledfont::bench::PatternedFont;
 void BM_HexImageTextHindi(benchmark::State& s) {
     auto font = PatternedFont(false);
     for (auto _ : s) benchmark::DoNotOptimize(ledfont::HexImageText(*font));
-    s.SetBytesProcessed(static_cast<std::int64_t>(s.iterations()) * 4352);
+    s.SetBytesProcessed(static_cast<std::int64_t>(s.iterations()) *
+                        ledfont::FileItemCount(ledfont::FontMode::Hindi));
 }
 BENCHMARK(BM_HexImageTextHindi);
 
 void BM_HexImageTextJukta(benchmark::State& s) {
     auto font = PatternedFont(true);
     for (auto _ : s) benchmark::DoNotOptimize(ledfont::HexImageText(*font));
-    s.SetBytesProcessed(static_cast<std::int64_t>(s.iterations()) * (2176 + 128));
+    s.SetBytesProcessed(static_cast<std::int64_t>(s.iterations()) *
+                        ledfont::FileItemCount(ledfont::FontMode::Jukta));
 }
 BENCHMARK(BM_HexImageTextJukta);
-
-void BM_HexChkSumOfRecord(benchmark::State& s) {
-    const ledfont::Byte rec[19] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 16, 0x90, 0x00};
-    for (auto _ : s) benchmark::DoNotOptimize(ledfont::HexChkSum(rec, 19));
-}
-BENCHMARK(BM_HexChkSumOfRecord);
 
 // Reading a whole Hindi image back and comparing it with its font (verify).
 void BM_VerifyHexImageHindi(benchmark::State& s) {

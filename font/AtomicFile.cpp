@@ -1,23 +1,25 @@
 #include "AtomicFile.h"
 
 #include <fcntl.h>
-#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
-#include <csignal>
-#include <vector>
+#include <optional>
 
 #include "DescriptorIo.h"
 #include "Error.h"
 #include "FileDescriptor.h"
 #include "FileKind.h"
 #include "SystemError.h"
+#include "TerminationSignals.h"
 #include "WriteTarget.h"
 
 namespace ledfont {
 namespace {
+
+std::atomic<bool> namedTemporaryFilesForced{false};
 
 std::string FolderOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
@@ -31,31 +33,15 @@ mode_t NewFileMode() {
     return static_cast<mode_t>(0666 & ~mask);
 }
 
-// Holds back the signals that end a program while the new file is linked in,
-// so an interruption lands before or after, never between link and rename.
-class TerminationSignalsHeld {
-public:
-    TerminationSignalsHeld() {
-        sigset_t held;
-        sigemptyset(&held);
-        for (const int s : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) sigaddset(&held, s);
-        pthread_sigmask(SIG_BLOCK, &held, &previous_);
-    }
-    ~TerminationSignalsHeld() { pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
-    TerminationSignalsHeld(const TerminationSignalsHeld&) = delete;
-    TerminationSignalsHeld& operator=(const TerminationSignalsHeld&) = delete;
-
-private:
-    sigset_t previous_{};
-};
-
 // The new content until it is renamed into place: an unnamed file (O_TMPFILE)
 // that gets a name only just before the rename, or a named one where the file
-// system cannot do that. Whatever is left of it goes when it goes.
+// system cannot do that. Whatever is left of it goes when it goes. While it
+// has a name, the signals that end the program are held, so an interruption
+// lands before the name or after the rename or removal, never in between.
 class TempFile {
 public:
     explicit TempFile(const std::string& target) : folder_(FolderOf(target)) {
-        if (::access("/proc/self/fd", X_OK) == 0)  // linkat needs it to name the file
+        if (!namedTemporaryFilesForced && ::access("/proc/self/fd", X_OK) == 0)  // linkat needs it
             fd_ = FileDescriptor(::open(folder_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
         if (!fd_.IsOpen()) CreateNamed(target);
     }
@@ -68,19 +54,24 @@ public:
     int Fd() const { return fd_.Get(); }
 
     void ReplaceTarget(const std::string& target) {
-        const TerminationSignalsHeld held;
+        if (!held_) held_.emplace();
         if (name_.empty()) LinkUnnamed(target);
         if (const int failure = fd_.Close(); failure != 0) ThrowFileError(failure, "write", target);
         if (::rename(name_.c_str(), target.c_str()) != 0) ThrowFileError(errno, "replace", target);
         name_.clear();
+        held_.reset();
     }
 
 private:
+    // The write that follows takes as long as it takes with the signals held:
+    // a few kilobytes, then a flush. A signal that came meanwhile ends the
+    // program once the target is replaced or the temporary file is removed.
     void CreateNamed(const std::string& target) {
+        held_.emplace();
         std::string pattern = folder_ + "/.ledfont-XXXXXX";
         fd_ = FileDescriptor(::mkstemp(pattern.data()));
         if (!fd_.IsOpen() && errno == ENOENT)  // the file itself need not exist; its folder must
-            throw PathNotFoundError("Path not found (the folder of \"" + target + "\" does not exist)");
+            throw MakeError<PathNotFoundError>("the folder of \"" + target + "\" does not exist");
         if (!fd_.IsOpen()) ThrowFileError(errno, "create a file in the folder of", target);
         ::fcntl(fd_.Get(), F_SETFD, FD_CLOEXEC);
         name_ = pattern;
@@ -100,6 +91,7 @@ private:
         }
     }
 
+    std::optional<TerminationSignalsHeld> held_;  // first made, last gone
     std::string folder_;
     FileDescriptor fd_;
     std::string name_;  // the temporary name while there is one
@@ -109,8 +101,8 @@ private:
     const std::string what = where.kind == WriteTarget::Kind::Descriptor
                                  ? "an open descriptor of this program"
                                  : FileKindText(where.mode);
-    throw PathFileAccessError("Path/File access error (cannot write \"" + path + "\": it is " + what +
-                              ", not a regular file, and is left as it is)");
+    throw MakeError<PathFileAccessError>("cannot write \"" + path + "\": it is " + what +
+                                         ", not a regular file, and is left as it is");
 }
 
 // An existing target must be writable by this user: the rename that replaces
@@ -133,6 +125,8 @@ void SyncFolder(const std::string& folder) {
 }
 
 }  // namespace
+
+void ForceNamedTemporaryFiles(bool force) { namedTemporaryFilesForced = force; }
 
 void WriteFileAtomically(const std::string& path, std::string_view content) {
     const WriteTarget where = ResolveWriteTarget(path);

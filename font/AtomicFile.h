@@ -8,10 +8,10 @@ namespace ledfont {
 // Replaces the regular file at path with content, all or nothing: the content
 // goes to an unnamed temporary file in the same folder, is flushed to disk,
 // and only then is linked in under the target's name. On any failure, and
-// when the program is interrupted (SIGINT, SIGTERM), the previous file is
-// intact and no temporary file is left. (Where the file system has no
-// unnamed files, a named temporary file stands in, and only an interruption
-// during the write can leave it.)
+// when the program is interrupted (SIGINT, SIGTERM, SIGHUP, SIGQUIT), the
+// previous file is intact or wholly replaced, and no temporary file is left.
+// Where the file system has no unnamed files (vfat, NFS), a named temporary
+// file stands in, and those signals are held until it is renamed or removed.
 //
 // Symbolic links are followed: an existing link stays and the file it names
 // is replaced; a dangling link stays and the file it names is created. The
@@ -23,5 +23,9 @@ namespace ledfont {
 // for a file this user may not write, PathNotFoundError, DiskFullError,
 // BadFileNameError.
 void WriteFileAtomically(const std::string& path, std::string_view content);
+
+// For tests: while force is true, every write takes the road of a file system
+// without unnamed files, so that road is tested on any file system.
+void ForceNamedTemporaryFiles(bool force);
 
 }  // namespace ledfont

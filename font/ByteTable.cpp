@@ -3,8 +3,8 @@
 namespace ledfont::detail {
 
 void ThrowSubscript(const char* table, long index, std::size_t size) {
-    throw SubscriptError("Subscript out of range: " + std::string(table) + " index " +
-                         std::to_string(index) + " is outside 0.." + std::to_string(size - 1));
+    throw MakeError<SubscriptError>(std::string(table) + " index " + std::to_string(index) +
+                                    " is outside 0.." + std::to_string(size - 1));
 }
 
 }  // namespace ledfont::detail

@@ -5,8 +5,6 @@
 namespace ledfont {
 namespace {
 
-constexpr std::uint32_t kCodePairBytes = 2;
-
 // Byte k of a glyph record as an editor user knows it.
 std::string RecordByteName(int k) {
     if (k == 0) return "column count";
@@ -22,8 +20,8 @@ MappedByte GlyphByte(const FontState& font, std::uint32_t offset) {
 }
 
 MappedByte CodeByte(const FontState& font, std::uint32_t offset) {
-    const int glyph = static_cast<int>(offset / kCodePairBytes);
-    const int j = static_cast<int>(offset % kCodePairBytes);
+    const int glyph = static_cast<int>(offset) / kCodePairBytes;
+    const int j = static_cast<int>(offset) % kCodePairBytes;
     return {font.JuktaCodes(glyph, j), true, glyph, j};
 }
 
@@ -36,7 +34,7 @@ bool Holds(const MapBlock& block, std::uint32_t address) {
 std::span<const MapBlock> ControllerMap(FontMode mode) {
     constexpr auto kHindiGlyphBytes = static_cast<std::uint32_t>(GlyphCount(FontMode::Hindi) * kRecordBytes);
     constexpr auto kJuktaGlyphBytes = static_cast<std::uint32_t>(GlyphCount(FontMode::Jukta) * kRecordBytes);
-    constexpr auto kJuktaCodeBytes = static_cast<std::uint32_t>(GlyphCount(FontMode::Jukta)) * kCodePairBytes;
+    constexpr auto kJuktaCodeBytes = static_cast<std::uint32_t>(GlyphCount(FontMode::Jukta) * kCodePairBytes);
     static constexpr MapBlock kHindi[] = {{kHindiGlyphBase, kHindiGlyphBytes}};
     static constexpr MapBlock kJukta[] = {{kJuktaGlyphBase, kJuktaGlyphBytes},
                                           {kJuktaCodeBase, kJuktaCodeBytes}};

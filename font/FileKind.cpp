@@ -17,8 +17,8 @@ std::string FileKindText(mode_t mode) {
 
 void RefuseUnlessRegular(const std::string& path, const struct stat& st, const std::string& action) {
     if (S_ISREG(st.st_mode)) return;
-    throw PathFileAccessError("Path/File access error (cannot " + action + " \"" + path + "\": it is " +
-                              FileKindText(st.st_mode) + ", not a regular file)");
+    throw MakeError<PathFileAccessError>("cannot " + action + " \"" + path + "\": it is " +
+                                         FileKindText(st.st_mode) + ", not a regular file");
 }
 
 }  // namespace ledfont

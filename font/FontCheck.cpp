@@ -13,8 +13,6 @@ namespace {
 
 std::string ColumnRange() { return std::to_string(kFewestColumns) + ".." + std::to_string(kMostColumns); }
 
-constexpr int kCodePairsItem = GlyphCount(FontMode::Jukta) * kRecordBytes;
-
 // Finds the problems of one font, in file order.
 class FontChecker {
 public:
@@ -59,7 +57,7 @@ private:
         for (int x = std::max(n, 0); x < kMostColumns; ++x) {
             const int y = FirstLitRow(record, x);
             if (y < 0) continue;
-            if (firstItem < 0) firstItem = c * kRecordBytes + 2 + 2 * x + y / 8;
+            if (firstItem < 0) firstItem = c * kRecordBytes + GlyphView::CellByte(x, y);
             columns += (columns.empty() ? "" : ", ") + std::to_string(x + 1);
         }
         if (firstItem >= 0)
@@ -69,14 +67,14 @@ private:
     }
 
     static int FirstLitRow(const GlyphView& record, int x) {
-        for (int y = 0; y < 16; ++y)
+        for (int y = 0; y < kGridSide; ++y)
             if (record.IsLit(x, y)) return y;
         return -1;
     }
 
     void CheckCodePair(int c) {
         const std::pair<Byte, Byte> pair{codes_(c, 0), codes_(c, 1)};
-        const int item = kCodePairsItem + 2 * c;
+        const int item = CodePairItem(c, 0);
         const std::string shown = HexCh(pair.first) + " " + HexCh(pair.second);
         if (pair.first == 0 && pair.second == 0) {
             Add(c, item, "code pair 00 00 is empty");

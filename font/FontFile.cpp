@@ -14,7 +14,6 @@ namespace ledfont {
 namespace {
 
 constexpr int kMostItems = FileItemCount(FontMode::Hindi);
-constexpr int kCodePairsLine = GlyphCount(FontMode::Jukta) * kRecordBytes;  // 2176
 using ItemBytes = std::array<Byte, kMostItems>;
 
 // The conversion's refusal retold with the line the item stands on and the file.
@@ -24,22 +23,23 @@ std::string Where(const ItemReader& reader, ItemReader::Item item) {
 
 std::exception_ptr TooBig(const ItemReader& reader, ItemReader::Item item) {
     return std::make_exception_ptr(
-        OverflowError("Overflow: " + Where(reader, item) + ", a number outside 0 to 255"));
+        MakeError<OverflowError>(Where(reader, item) + ", a number outside 0 to 255"));
 }
 
 std::exception_ptr NotANumber(const ItemReader& reader, ItemReader::Item item) {
     return std::make_exception_ptr(
-        TypeMismatchError("Type mismatch: " + Where(reader, item) + ", not a number from 0 to 255"));
+        MakeError<TypeMismatchError>(Where(reader, item) + ", not a number from 0 to 255"));
 }
 
 // The end came too soon; a file of exactly the other mode's size says which to choose.
-[[noreturn]] void ThrowTooShort(const InputPastEndError& e, const ItemReader& reader, FontMode mode) {
+[[noreturn]] void ThrowTooShort(const ItemReader& reader, FontMode mode) {
     const FontMode other = mode == FontMode::Jukta ? FontMode::Hindi : FontMode::Jukta;
-    std::string text = e.Description() + "; a " + ModeName(mode) + " font has " +
-                       std::to_string(FileItemCount(mode));
+    std::string text = reader.Name() + " ends after " + std::to_string(reader.ItemsRead()) +
+                       " items, and a " + ModeName(mode) + " font has " + std::to_string(FileItemCount(mode));
     if (reader.ItemsRead() == FileItemCount(other))
-        text += std::string(" (that is the size of a ") + ModeName(other) + " font: choose " + ModeName(other) + ")";
-    throw InputPastEndError(text);
+        text +=
+            std::string("; that is the size of a ") + ModeName(other) + " font: choose " + ModeName(other);
+    throw MakeError<InputPastEndError>(text);
 }
 
 // Reads count items and converts each into bytes. All count items are read
@@ -61,8 +61,8 @@ void ReadItems(ItemReader& reader, int count, FontMode mode, ItemBytes& bytes, I
                 firstBad = NotANumber(reader, item);
             }
         }
-    } catch (const InputPastEndError& e) {
-        ThrowTooShort(e, reader, mode);
+    } catch (const InputPastEndError&) {
+        ThrowTooShort(reader, mode);
     }
     if (firstBad) std::rethrow_exception(firstBad);
 }
@@ -86,10 +86,10 @@ void RefuseHindiFontAsJukta(const ItemReader& reader, long itemsAfter) {
     const long items = FileItemCount(FontMode::Jukta) + itemsAfter;
     const int hindi = FileItemCount(FontMode::Hindi);
     const std::string count = items > hindi ? "more than " + std::to_string(hindi) : std::to_string(hindi);
-    throw BadFileModeError("Bad file mode: " + reader.Name() + " holds " + count +
-                           " items, a whole Hindi font, and a Jukta font has " +
-                           std::to_string(FileItemCount(FontMode::Jukta)) +
-                           "; loaded as Jukta, glyphs 64 to 127 would be lost at the next Save: choose Hindi");
+    throw MakeError<BadFileModeError>(
+        reader.Name() + " holds " + count + " items, a whole Hindi font, and a Jukta font has " +
+        std::to_string(FileItemCount(FontMode::Jukta)) +
+        "; loaded as Jukta, glyphs 64 to 127 would be lost at the next Save: choose Hindi");
 }
 
 void StoreRecords(FontTable& table, const ItemBytes& bytes, int glyphs) {
@@ -100,7 +100,8 @@ void StoreRecords(FontTable& table, const ItemBytes& bytes, int glyphs) {
 
 void StoreCodePairs(CodeTable& codes, const ItemBytes& bytes) {
     for (int c = 0; c < GlyphCount(FontMode::Jukta); ++c)
-        for (int j = 0; j < 2; ++j) codes(c, j) = bytes[static_cast<std::size_t>(kCodePairsLine + 2 * c + j)];
+        for (int j = 0; j < kCodePairBytes; ++j)
+            codes(c, j) = bytes[static_cast<std::size_t>(CodePairItem(c, j))];
 }
 
 void AppendLine(std::string& out, Byte value) {
@@ -137,11 +138,6 @@ void LoadFontJukta(FontState& state, const std::string& fn) {
     LoadFontItems(state, FontMode::Jukta, reader);
 }
 
-void LoadFontText(FontState& state, FontMode mode, std::string_view text) {
-    ItemReader reader = ItemReader::OverText(text);
-    LoadFontItems(state, mode, reader);
-}
-
 std::string FontText(const FontState& state) {
     const FontMode mode = state.Mode();
     std::string out;
@@ -150,7 +146,7 @@ std::string FontText(const FontState& state) {
         for (int k = 0; k < kRecordBytes; ++k) AppendLine(out, state.FontBytes(c, k));
     if (mode == FontMode::Jukta)
         for (int c = 0; c < GlyphCount(mode); ++c)
-            for (int j = 0; j < 2; ++j) AppendLine(out, state.JuktaCodes(c, j));
+            for (int j = 0; j < kCodePairBytes; ++j) AppendLine(out, state.JuktaCodes(c, j));
     return out;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "FontMode.h"
@@ -36,9 +35,6 @@ void SaveFont(const FontState& state, const std::string& fn);
 
 // The exact text SaveFont writes.
 std::string FontText(const FontState& state);
-
-// Loads a font of the given mode from text in memory; throws as LoadFont.
-void LoadFontText(FontState& state, FontMode mode, std::string_view text);
 
 // The line each item of a font file stood on, item i at [i].
 using ItemLines = std::vector<long>;

@@ -8,17 +8,25 @@ namespace ledfont {
 // with a code pair each.
 enum class FontMode { Hindi, Jukta };
 
-inline constexpr int kRecordBytes = 34;  // bytes 0..33 of a character's row
-inline constexpr int kBitmapBytes = 32;  // record bytes 2..33
+inline constexpr int kRecordBytes = 34;   // bytes 0..33 of a character's row
+inline constexpr int kBitmapBytes = 32;   // record bytes 2..33
+inline constexpr int kCodePairBytes = 2;  // a conjunct's two code bytes
 
 constexpr int GlyphCount(FontMode mode) { return mode == FontMode::Jukta ? 64 : 128; }
 constexpr int LastGlyph(FontMode mode) { return GlyphCount(mode) - 1; }
 constexpr FontMode ModeOf(bool isJukta) { return isJukta ? FontMode::Jukta : FontMode::Hindi; }
 constexpr const char* ModeName(FontMode mode) { return mode == FontMode::Jukta ? "Jukta" : "Hindi"; }
 
-// Items in a font text file: the glyph records, then (Jukta only) the code pairs.
+// A font text file holds the glyph records one after another, then (Jukta
+// only) the code pairs; in the file Save writes, item i stands on line i + 1.
+inline constexpr int kCodePairsItem = GlyphCount(FontMode::Jukta) * kRecordBytes;  // 2176, code pair 0
+
+// The item of byte j of glyph c's code pair in a Jukta file.
+constexpr int CodePairItem(int c, int j) { return kCodePairsItem + kCodePairBytes * c + j; }
+
 constexpr int FileItemCount(FontMode mode) {
-    return mode == FontMode::Jukta ? 64 * kRecordBytes + 64 * 2 : 128 * kRecordBytes;
+    if (mode == FontMode::Jukta) return kCodePairsItem + GlyphCount(mode) * kCodePairBytes;
+    return GlyphCount(mode) * kRecordBytes;
 }
 
 }  // namespace ledfont

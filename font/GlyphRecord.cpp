@@ -2,12 +2,15 @@
 
 #include <string>
 
+#include "GlyphLimits.h"
+
 namespace ledfont {
 
 int GlyphView::CellByte(int x, int y) {
-    if (x < 0 || x > 15 || y < 0 || y > 15)
-        throw SubscriptError("Subscript out of range: cell (" + std::to_string(x) + ", " + std::to_string(y) +
-                             ") is outside the 16 x 16 grid");
+    if (x < 0 || x >= kGridSide || y < 0 || y >= kGridSide)
+        throw MakeError<SubscriptError>("cell (" + std::to_string(x) + ", " + std::to_string(y) +
+                                        ") is outside the " + std::to_string(kGridSide) + " x " +
+                                        std::to_string(kGridSide) + " grid");
     return 2 + 2 * x + y / 8;
 }
 
@@ -25,8 +28,8 @@ void GlyphRecord::SetLit(int x, int y, bool lit) {
 void GlyphRecord::SetClassAndCentre(int glyphClass, int centre) {
     const int value = glyphClass * 16 + centre;
     if (value < 0 || value > 255)
-        throw OverflowError("Overflow: class " + std::to_string(glyphClass) + " and centre " +
-                            std::to_string(centre) + " do not fit in one byte");
+        throw MakeError<OverflowError>("class " + std::to_string(glyphClass) + " and centre " +
+                                       std::to_string(centre) + " do not fit in one byte");
     table_(c_, 1) = static_cast<Byte>(value);
 }
 

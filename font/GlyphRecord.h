@@ -20,9 +20,10 @@ public:
     // Cell (x, y), column x and row y in 0..15; throws SubscriptError outside.
     bool IsLit(int x, int y) const;
 
-protected:
     // Record byte of cell (x, y); throws SubscriptError outside the grid.
     static int CellByte(int x, int y);
+
+protected:
     long c_;
 
 private:

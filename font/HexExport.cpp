@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include "AtomicFile.h"
@@ -14,17 +15,16 @@ namespace ledfont {
 namespace {
 
 constexpr int kRecordDataBytes = 16;
-constexpr int kChecksumBlockBytes = 19;         // RecBuf 0..15 data, 16 count, 17..18 address
-constexpr std::size_t kMaxChecksumBytes = 128;  // 128 * 255 still fits the 16-bit sum
+constexpr int kChecksumBlockBytes = 19;  // RecBuf 0..15 data, 16 count, 17..18 address
 constexpr std::string_view kEndRecord = ":00000001FF";
 constexpr std::string_view kLineEnd = "\r\n";
 // A data line is 43 characters and CR LF with a four-digit address; room is
 // kept for up to eight digits so no address can write past the buffer.
 constexpr std::size_t kMaxDataLineChars = 43 + 4 + kLineEnd.size();
 
-constexpr int kHindiRecords = 128 * kRecordBytes / kRecordDataBytes;      // 272
-constexpr int kJuktaGlyphRecords = 64 * kRecordBytes / kRecordDataBytes;  // 136
-constexpr int kJuktaCodeRecords = 64 * 2 / kRecordDataBytes;              // 8
+constexpr int kHindiRecords = GlyphCount(FontMode::Hindi) * kRecordBytes / kRecordDataBytes;        // 272
+constexpr int kJuktaGlyphRecords = GlyphCount(FontMode::Jukta) * kRecordBytes / kRecordDataBytes;   // 136
+constexpr int kJuktaCodeRecords = GlyphCount(FontMode::Jukta) * kCodePairBytes / kRecordDataBytes;  // 8
 
 // Room for the whole text of an export of this many data records.
 constexpr std::size_t TextChars(int records) {
@@ -67,10 +67,9 @@ private:
     char* at_;
 };
 
+// The two's complement of the low byte of the sum: all bytes of the record,
+// the checksum too, then sum to a multiple of 256.
 Byte Checksum(std::span<const Byte> bytes) {
-    if (bytes.size() > kMaxChecksumBytes)
-        throw OverflowError("Overflow: the checksum of " + std::to_string(bytes.size()) +
-                            " bytes does not fit its 16-bit sum (at most 128 bytes)");
     int sum = 0;
     for (const Byte b : bytes) sum += b;
     return static_cast<Byte>((256 - sum % 256) % 256);
@@ -85,7 +84,8 @@ void FillGlyphImage(FontState& state, int glyphs) {
 // HexBuf(2c + j) = JuktaCodes(c, j): code byte 0 then 1 of each conjunct.
 void FillCodeImage(FontState& state) {
     for (int c = 0; c < GlyphCount(FontMode::Jukta); ++c)
-        for (int j = 0; j < 2; ++j) state.HexBuf(2 * c + j) = state.JuktaCodes(c, j);
+        for (int j = 0; j < kCodePairBytes; ++j)
+            state.HexBuf(kCodePairBytes * c + j) = state.JuktaCodes(c, j);
 }
 
 // Prints records 0..records-1 of HexBuf, the first at address base.
@@ -125,25 +125,13 @@ std::optional<std::size_t> StartOfLastCharacters(const std::string& name, int co
 
 }  // namespace
 
-std::string HexChkSum(std::span<const Byte> inpb) { return HexCh(Checksum(inpb)); }
-
-std::string HexChkSum(const Byte* inpb, int numbytes) {
-    if (numbytes < 0 || (inpb == nullptr && numbytes > 0))
-        throw InvalidCallError("Invalid procedure call: checksum over " + std::to_string(numbytes) +
-                               (inpb ? " bytes" : " bytes of no buffer"));
-    return HexChkSum(std::span(inpb, static_cast<std::size_t>(numbytes)));
-}
-
 std::string HexOutputName(const std::string& fontFile) {
     const std::string quoted = "\"" + fontFile + "\"";
     const std::optional<std::size_t> cut = StartOfLastCharacters(fontFile, 3);
-    if (!cut)
-        throw BadFileNameError("Bad file name or number (" + quoted +
-                               " is too short to make a HEX file name from)");
+    if (!cut) throw MakeError<BadFileNameError>(quoted + " is too short to make a HEX file name from");
     const std::size_t keep = *cut;
     if (fontFile.find('/', keep) != std::string::npos)
-        throw BadFileNameError("Bad file name or number (the HEX file for " + quoted +
-                               " would not lie beside it)");
+        throw MakeError<BadFileNameError>("the HEX file for " + quoted + " would not lie beside it");
     std::string name = fontFile.substr(0, keep) + "hex";
     RefuseOverwritingFont(name, fontFile);
     return name;

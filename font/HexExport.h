@@ -1,6 +1,5 @@
 #pragma once
 
-#include <span>
 #include <string>
 
 #include "ByteTable.h"
@@ -8,15 +7,6 @@
 #include "FontState.h"
 
 namespace ledfont {
-
-// The Intel HEX checksum of a run of bytes, two upper-case hexadecimal digits:
-// the two's complement of the low byte of their sum ("00" when the sum is a
-// multiple of 256). The running sum is 16-bit signed, so at most 128 bytes are
-// accepted; throws OverflowError above that.
-std::string HexChkSum(std::span<const Byte> inpb);
-// The same over inpb[0..numbytes-1]; throws InvalidCallError for a negative
-// count or a null pointer with a positive count.
-std::string HexChkSum(const Byte* inpb, int numbytes);
 
 // The HEX file written beside fontFile: its last three characters replaced by
 // "hex". Throws BadFileNameError when the name is shorter than three

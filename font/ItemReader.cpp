@@ -87,14 +87,13 @@ void ItemReader::EndItemAt(char end) {
 }
 
 void ItemReader::ThrowTooLong() const {
-    throw TypeMismatchError("Type mismatch: line " + std::to_string(line_) + " of " + name_ +
-                            " holds an item longer than " + std::to_string(kMaxItemLength) +
-                            " characters, not a number from 0 to 255");
+    throw MakeError<TypeMismatchError>("line " + std::to_string(line_) + " of " + name_ +
+                                       " holds an item longer than " + std::to_string(kMaxItemLength) +
+                                       " characters, not a number from 0 to 255");
 }
 
 void ItemReader::ThrowPastEnd() const {
-    throw InputPastEndError("Input past end of file: " + name_ + " ends after " + std::to_string(itemsRead_) +
-                            " items");
+    throw MakeError<InputPastEndError>(name_ + " ends after " + std::to_string(itemsRead_) + " items");
 }
 
 }  // namespace ledfont

@@ -12,8 +12,8 @@ namespace ledfont {
 namespace {
 
 [[noreturn]] void ThrowTooLarge(const std::string& path, std::size_t limit) {
-    throw PathFileAccessError("Path/File access error (\"" + path + "\" is larger than " + std::to_string(limit) +
-                              " bytes)");
+    throw MakeError<PathFileAccessError>("\"" + path + "\" is larger than " + std::to_string(limit) +
+                                         " bytes");
 }
 
 }  // namespace

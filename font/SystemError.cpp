@@ -6,25 +6,34 @@
 namespace ledfont {
 
 void ThrowFileError(int errnoValue, const std::string& action, const std::string& path) {
-    const std::string detail = " (" + action + " \"" + path + "\": " + std::strerror(errnoValue) + ")";
+    const std::string failed = "cannot " + action + " \"" + path + "\": ";
     switch (errnoValue) {
-        case ENOENT: throw FileNotFoundError("File not found" + detail);
-        case ENOTDIR: throw PathNotFoundError("Path not found" + detail);
+        case ENOENT:
+            throw MakeError<FileNotFoundError>(failed + "there is no such file");
+        case ENOTDIR:
+            throw MakeError<PathNotFoundError>(failed + "a part of the path is not a folder");
         case EACCES:
         case EPERM:
-        case EROFS: throw PermissionDeniedError("Permission denied" + detail);
+            throw MakeError<PermissionDeniedError>(failed + "the permissions do not allow it");
+        // The number of a write-protected disk; the words tell it from a matter of
+        // permissions, which no chmod could help here.
+        case EROFS:
+            throw MakeError<PermissionDeniedError>(failed + "its file system is read-only");
         case ENOSPC:
-        case EDQUOT: throw DiskFullError("Disk full" + detail);
+            throw MakeError<DiskFullError>(failed + "there is no space left on its disk");
+        case EDQUOT:
+            throw MakeError<DiskFullError>(failed + "the disk quota of this user is used up");
         case ELOOP:
-            throw PathFileAccessError("Path/File access error (" + action + " \"" + path +
-                                      "\": the symbolic links go round in a loop)");
-        case ENAMETOOLONG: throw BadFileNameError("Bad file name or number" + detail);
-        default: throw PathFileAccessError("Path/File access error" + detail);
+            throw MakeError<PathFileAccessError>(failed + "its symbolic links go round in a loop");
+        case ENAMETOOLONG:
+            throw MakeError<BadFileNameError>(failed + "the name is too long");
+        default:
+            throw MakeError<PathFileAccessError>(failed + std::strerror(errnoValue));
     }
 }
 
 void RefuseEmptyFileName(const std::string& path) {
-    if (path.empty()) throw BadFileNameError("Bad file name or number (the file name is empty)");
+    if (path.empty()) throw MakeError<BadFileNameError>("the file name is empty");
 }
 
 }  // namespace ledfont

@@ -18,11 +18,11 @@ std::string_view Trim(std::string_view s) {
 }
 
 [[noreturn]] void Mismatch(std::string_view text) {
-    throw TypeMismatchError("Type mismatch: " + QuotedForMessage(text) + " is not a number");
+    throw MakeError<TypeMismatchError>(QuotedForMessage(text) + " is not a number");
 }
 
 [[noreturn]] void TooBig(std::string_view text) {
-    throw OverflowError("Overflow: " + QuotedForMessage(text) + " is outside 0 to 255");
+    throw MakeError<OverflowError>(QuotedForMessage(text) + " is outside 0 to 255");
 }
 
 // Value of the digits, saturated at 256 so a long run cannot overflow;

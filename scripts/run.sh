@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the editor and opens it on this display.
-# Run it as the desktop's user: what is missing is installed through sudo.
+# Installs what is missing, builds what a user runs (the editor, the
+# companion ledfont and its import program), says where ledfont is, and opens
+# the editor on this display. Run it as the desktop's user: what is missing
+# is installed through sudo.
 # Started as root through sudo, it builds and opens the editor as the user who
 # called sudo, on that user's display.
 set -euo pipefail
@@ -61,10 +63,21 @@ build_as=(as_user)
 if [ -n "$desktop_user" ] && ! as_user test -w . -a \( ! -e build-run -o -w build-run \); then
   build_as=()
 fi
-# A folder of its own, so the test build keeps its tests and benchmarks.
+# A folder of its own, so the test build keeps its tests and benchmarks. The
+# programs are built by name: nothing else is needed to run them (the data
+# files of share/ledfont/ are put in place when the build is configured).
 "${build_as[@]}" cmake -S . -B build-run -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLEDFONT_BUILD_GUI=ON \
   -DLEDFONT_BUILD_TESTS=OFF -DLEDFONT_BUILD_BENCH=OFF >/dev/null
-"${build_as[@]}" cmake --build build-run --target ledfont-designer -j"$(nproc)"
+"${build_as[@]}" cmake --build build-run --target ledfont-designer ledfont ledfont-import -j"$(nproc)"
+
+companion=$(find build-run -name CMakeFiles -prune -o -type f -name ledfont -perm -u+x -print -quit)
+if [ -n "$companion" ]; then
+  companion_dir=$PWD/$(dirname "$companion")
+  echo "The command-line companion is built too: $companion_dir/ledfont"
+  echo "To run it as ledfont, put its folder on the PATH:"
+  echo "  export PATH=\"$companion_dir:\$PATH\""
+  echo "or install the Debian package (README.md, \"Installing it as a Debian package\")."
+fi
 
 editor=./build-run/app/ledfont-designer
 if [ -n "$desktop_user" ] && ! as_user test -x "$editor"; then

@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl1-mesa-dev fonts-dejavu-core
   libpng-dev libfreetype-dev libharfbuzz-dev fonts-lohit-deva
   libgtest-dev libgmock-dev libbenchmark-dev clang
-  xvfb xdotool x11-utils imagemagick binutils srecord
+  xvfb xdotool x11-utils libx11-dev imagemagick binutils srecord
   qt6-wayland
   dpkg-dev file lintian desktop-file-utils appstream
 )

@@ -10,6 +10,8 @@ jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# Leaks inside system libraries that are not ours (scripts/lsan.supp says which).
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 
 echo "== build and test =="
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLEDFONT_SANITIZE=OFF -DLEDFONT_WERROR=ON \

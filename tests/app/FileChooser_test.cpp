@@ -72,10 +72,13 @@ struct ChooserTree : testing::Test {
         return nullptr;
     }
     void ClickFile(const char* name) {
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         QListWidgetItem* item = ItemNamed(file1, name);
         ASSERT_NE(item, nullptr) << name;
+        ClickItem(item);
+    }
+    void ClickItem(QListWidgetItem* item) {
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         file1->scrollToItem(item);
         QTest::mouseClick(file1->viewport(), Qt::LeftButton, {}, file1->visualItemRect(item).center());
     }
@@ -198,6 +201,23 @@ TEST_F(ChooserTree, ClickingAFileChoosesItWithOneSlash) {
     EXPECT_EQ(window.Font().FontFile, expected);
     EXPECT_EQ(file1->FileName(), Q("README"));
     EXPECT_EQ(lblFile->text(), Q("File : ") + QString::fromStdString(expected));
+}
+
+// A name that is not UTF-8 (written on another system, or in Latin-1) shows
+// with U+FFFD for its bad byte, and choosing it chooses its real bytes, even
+// beside another name that shows alike.
+TEST_F(ChooserTree, ANameThatIsNotUtf8IsListedAndChosenByItsBytes) {
+    fs::create_directory(root / "latin");
+    for (const char* name : {"font\xFE.txt", "font\xFF.txt"}) std::ofstream(root / "latin" / name) << "1\n";
+    dir1->SetPath(Path(root / "latin"));
+    const std::string shown = "font\uFFFD.txt";
+    ASSERT_EQ(Texts(file1), (std::vector<std::string>{shown, shown}));
+    ClickItem(file1->item(1));
+    const std::string chosen = (root / "latin").string() + "/font\xFF.txt";
+    EXPECT_EQ(window.Font().FontFile, chosen);
+    EXPECT_EQ(lblFile->text(), Q("File : ") + Path(root / "latin") + Q("/font\uFFFD.txt"));
+    file1->Refresh();
+    EXPECT_EQ(file1->FilePath(), chosen);
 }
 
 TEST_F(ChooserTree, ArrowKeyInTheFileListChoosesTheNextFile) {

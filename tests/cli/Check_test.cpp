@@ -160,7 +160,8 @@ TEST_F(CheckCommand, AFontThatCannotLoadIsAFailureNamingFileAndWhy) {
         const char* mode;
         std::string said;
     };
-    for (const Case& c : {Case{"overflow.txt", "--hindi", "overflow.txt: Overflow: line 100 of \"overflow.txt\""},
+    for (const Case& c : {Case{"overflow.txt", "--hindi",
+                               "overflow.txt: line 100 of \"overflow.txt\" holds \"300\", a number outside"},
                           Case{"hindi.txt", "--jukta", "holds 4352 items, a whole Hindi font"},
                           Case{"hindi.txt", "--jukta", "choose Hindi"},
                           Case{"jukta.txt", "--hindi", "a Jukta font: choose Jukta"},

@@ -3,12 +3,13 @@
 # and is driven with real mouse events, the way a user works with it:
 #   pick the font file in the file list, Load it as a Hindi font, light one
 #   dark cell and darken one lit cell of glyph 0, ">>" (which stores glyph 0),
-#   Save, Make HEX File.
+#   Save, Make HEX File, close the window.
 # Then the saved font file must be the generated one with exactly those two
-# bits of glyph 0 changed, and the HEX file must hold the same bytes at the
-# Hindi glyph addresses.
+# bits of glyph 0 changed, the HEX file must hold the same bytes at the
+# Hindi glyph addresses, and the editor must end with status 0 when its
+# window is closed (in the sanitizer build, also without a leak).
 #
-# Usage: smoke_test.sh PATH_OF_THE_EDITOR
+# Usage: smoke_test.sh PATH_OF_THE_EDITOR PATH_OF_LEDFONT_CLOSE_WINDOW
 # Exit codes: 0 passed, 1 failed, 77 skipped (no Xvfb, xdotool or objcopy).
 
 set -u
@@ -24,9 +25,11 @@ fail() {
 
 note() { echo "e2e: $*"; }
 
-[ $# -eq 1 ] || fail "usage: $0 PATH_OF_THE_EDITOR"
+[ $# -eq 2 ] || fail "usage: $0 PATH_OF_THE_EDITOR PATH_OF_LEDFONT_CLOSE_WINDOW"
 program=$1
+close_window=$2
 [ -x "$program" ] || fail "the editor '$program' is not an executable file"
+[ -x "$close_window" ] || fail "'$close_window' is not an executable file"
 
 for tool in Xvfb xdotool objcopy; do
     if ! command -v "$tool" >/dev/null 2>&1; then
@@ -160,6 +163,7 @@ note "Xvfb on $DISPLAY"
 (
     cd "$fonts" || exit 1
     export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$tmp/runtime"
+    unset DBUS_SESSION_BUS_ADDRESS  # no session bus, as in CI
     exec "$program"
 ) >"$tmp/editor.log" 2>&1 &
 editor_pid=$!
@@ -312,4 +316,22 @@ note "HEX file matches"
 
 check_no_error_box "the end"
 check_editor_alive "the end"
-echo "PASS: load, paint, step, save and HEX export through the window"
+
+# ---------------------------------------------------------------------------
+# Closed as a window manager closes it: the editor ends by itself, status 0.
+
+"$close_window" "$wid" || fail "close: cannot send the window its close message"
+for _ in $(seq 100); do
+    kill -0 "$editor_pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$editor_pid" 2>/dev/null && fail "close: the editor still runs 10 s after its window was closed"
+wait "$editor_pid"
+status=$?
+editor_pid=""
+if [ "$status" -ne 0 ]; then
+    editor_log
+    fail "close: the editor ended with status $status"
+fi
+note "closed, status 0"
+echo "PASS: load, paint, step, save, HEX export and close through the window"

@@ -2,12 +2,16 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
+#include <random>
 #include <set>
-#include <vector>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "Error.h"
 #include "FileSizeLimit.h"
@@ -107,7 +111,7 @@ struct FailCase {
     std::string name;
     std::string relativePath;  // under the test folder; empty means the empty path
     ErrorNumber number;
-    std::string said = "";     // part of the description
+    std::string description;  // "@" stands for the test folder
 };
 
 std::ostream& operator<<(std::ostream& os, const FailCase& c) { return os << c.name; }
@@ -130,8 +134,11 @@ TEST_P(WriteFailure, IsTypedAndLeavesTheFolderAsItWas) {
         WriteFileAtomically(path, "new");
         FAIL() << "wrote to \"" << path << "\"";
     } catch (const Error& e) {
+        std::string description = GetParam().description;
+        if (const auto at = description.find('@'); at != std::string::npos)
+            description.replace(at, 1, folder.Root());
         EXPECT_EQ(e.Number(), GetParam().number) << e.Description();
-        EXPECT_NE(e.Description().find(GetParam().said), std::string::npos) << e.Description();
+        EXPECT_EQ(e.Description(), description);
     }
     EXPECT_EQ(folder.Entries(), before);
     EXPECT_TRUE(std::filesystem::is_fifo(folder.Path("fifo")));
@@ -143,14 +150,30 @@ TEST_P(WriteFailure, IsTypedAndLeavesTheFolderAsItWas) {
 
 INSTANTIATE_TEST_SUITE_P(
     BadTargets, WriteFailure,
-    ::testing::Values(FailCase{"MissingFolder", "nowhere/font.txt", ErrorNumber::PathNotFound},
-                      FailCase{"FolderIsAFile", "plain.txt/font.txt", ErrorNumber::PathNotFound},
-                      FailCase{"TargetIsAFolder", "sub", ErrorNumber::PathFileAccess, "is a folder"},
-                      FailCase{"Fifo", "fifo", ErrorNumber::PathFileAccess, "is a named pipe"},
-                      FailCase{"LinkToAFifo", "fifo-link", ErrorNumber::PathFileAccess, "is a named pipe"},
-                      FailCase{"LinkToADevice", "null-link", ErrorNumber::PathFileAccess, "character device"},
-                      FailCase{"LinkLoop", "loop-a", ErrorNumber::PathFileAccess, "loop"},
-                      FailCase{"EmptyPath", "", ErrorNumber::BadFileName}),
+    ::testing::Values(
+        FailCase{"MissingFolder", "nowhere/font.txt", ErrorNumber::PathNotFound,
+                 "the folder of \"@/nowhere/font.txt\" does not exist [Path not found]"},
+        FailCase{
+            "FolderIsAFile", "plain.txt/font.txt", ErrorNumber::PathNotFound,
+            "cannot write \"@/plain.txt/font.txt\": a part of the path is not a folder [Path not found]"},
+        FailCase{"TargetIsAFolder", "sub", ErrorNumber::PathFileAccess,
+                 "cannot write \"@/sub\": it is a folder, not a regular file, and is left as it is "
+                 "[Path/File access error]"},
+        FailCase{
+            "Fifo", "fifo", ErrorNumber::PathFileAccess,
+            "cannot write \"@/fifo\": it is a named pipe (FIFO), not a regular file, and is left as it is "
+            "[Path/File access error]"},
+        FailCase{
+            "LinkToAFifo", "fifo-link", ErrorNumber::PathFileAccess,
+            "cannot write \"@/fifo-link\": it is a named pipe (FIFO), not a regular file, and is left as "
+            "it is [Path/File access error]"},
+        FailCase{"LinkToADevice", "null-link", ErrorNumber::PathFileAccess,
+                 "cannot write \"@/null-link\": it is a character device, not a regular file, and is left as "
+                 "it is [Path/File access error]"},
+        FailCase{"LinkLoop", "loop-a", ErrorNumber::PathFileAccess,
+                 "cannot write \"@/loop-a\": its symbolic links go round in a loop [Path/File access error]"},
+        FailCase{"EmptyPath", "", ErrorNumber::BadFileName,
+                 "the file name is empty [Bad file name or number]"}),
     [](const ::testing::TestParamInfo<FailCase>& param) { return param.param.name; });
 
 TEST(WriteFileAtomically, AFailedWriteKeepsTheOldFileAndLeavesNoTemporaryFile) {
@@ -201,6 +224,75 @@ TEST(WriteFileAtomically, AFileTheUserMayNotWriteIsRefusedAndKept) {
     EXPECT_EQ(TestFolder::Read(path), "old");
     EXPECT_EQ(PermissionsOf(path), 0444u);
     EXPECT_EQ(folder.Entries(), (std::set<std::string>{"locked.txt"}));
+}
+
+// Names of temporary files in the folder, which the next round removes.
+std::set<std::string> TakeTemporaryFiles(const TestFolder& folder) {
+    std::set<std::string> found;
+    for (const std::string& name : folder.Entries())
+        if (name.starts_with(".ledfont-") && found.insert(name).second)
+            std::filesystem::remove(folder.Path(name));
+    return found;
+}
+
+// The exit status of a child that a signal should end; SIGKILL after 20 s.
+int StatusOfChild(pid_t pid) {
+    int status = 0;
+    for (int wait = 0; wait < 2000 && waitpid(pid, &status, WNOHANG) == 0; ++wait) usleep(10'000);
+    if (waitpid(pid, &status, WNOHANG) == 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+        ADD_FAILURE() << "the writer did not end";
+    }
+    return status;
+}
+
+// Where the file system has no unnamed files (a USB stick, NFS), the
+// temporary file has a name from its creation: a SIGTERM or SIGINT at any
+// moment of the write must still leave none, and the target old or new, never
+// cut. The writer is a child that writes until a signal ends it, alone or
+// beside a second thread that the kernel may hand the signal to.
+TEST(WriteFileAtomically, AnInterruptedWriteWithANamedTemporaryFileLeavesNone) {
+    TestFolder folder;
+    const std::string path = folder.Write("font.txt", "old");
+    const std::string content(1 << 20, 'n');
+    std::mt19937 random(47);
+    for (const bool secondThread : {false, true}) {
+        for (int round = 0; round < 24; ++round) {
+            int ready[2];
+            ASSERT_EQ(pipe(ready), 0);
+            const pid_t pid = fork();
+            ASSERT_GE(pid, 0);
+            if (pid == 0) {
+                if (secondThread)
+                    std::thread([] {
+                        for (;;) pause();
+                    }).detach();
+                ForceNamedTemporaryFiles(true);
+                try {
+                    for (bool first = true;; first = false) {
+                        if (first && write(ready[1], "w", 1) != 1) _exit(3);
+                        WriteFileAtomically(path, content);
+                    }
+                } catch (...) {
+                    _exit(4);
+                }
+            }
+            close(ready[1]);
+            char started = 0;
+            ASSERT_EQ(read(ready[0], &started, 1), 1);
+            close(ready[0]);
+            usleep(static_cast<useconds_t>(random() % 4000));
+            const int signal = round % 2 == 0 ? SIGTERM : SIGINT;
+            kill(pid, signal);
+            const int status = StatusOfChild(pid);
+            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << "status " << status;
+            EXPECT_EQ(TakeTemporaryFiles(folder), std::set<std::string>{})
+                << (secondThread ? "with a second thread, " : "") << "round " << round;
+            const std::string now = TestFolder::Read(path);
+            EXPECT_TRUE(now == "old" || now == content) << now.size() << " bytes";
+        }
+    }
 }
 
 TEST(WriteFileAtomically, TheReplacedFileKeepsItsOwnerAndGroup) {

@@ -12,6 +12,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -129,12 +130,18 @@ void ExpectUnchanged(const FontState& before, const FontState& after) {
     EXPECT_EQ(after.IsJukta, before.IsJukta);
 }
 
+// A load of text in memory, down the road every load takes.
+void LoadFromText(FontState& state, FontMode mode, std::string_view text) {
+    ItemReader reader = ItemReader::OverText(text);
+    LoadFontItems(state, mode, reader);
+}
+
 enum class Via { Memory, File };
 
 std::ostream& operator<<(std::ostream& os, Via via) { return os << (via == Via::File ? "file" : "memory"); }
 
 void Load(Via via, FontState& state, FontMode mode, const std::string& text) {
-    if (via == Via::Memory) return LoadFontText(state, mode, text);
+    if (via == Via::Memory) return LoadFromText(state, mode, text);
     TestFolder folder;
     const std::string path = folder.Write("font.txt", text);
     if (mode == FontMode::Jukta)
@@ -236,7 +243,7 @@ TEST(LoadFont, AnyTableSurvivesTextAndBackInBothModes) {
             const FontMode mode = ModeOf(isJukta);
             const auto before = std::make_unique<FontState>();
             auto loaded = std::make_unique<FontState>();
-            LoadFontText(*loaded, mode, FontText(*saved));
+            LoadFromText(*loaded, mode, FontText(*saved));
             const auto glyph = [&](int c, int k) { return int{saved->FontBytes(c, k)}; };
             const auto code = [&](int c, int j) { return int{saved->JuktaCodes(c, j)}; };
             ExpectLoaded(*before, *loaded, mode, glyph, code);
@@ -361,9 +368,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(LoadFontJukta, AHindiLoadThenAJuktaLoadKeepsGlyphs64To127AndSavesOnlyTheJuktaLayout) {
     auto state = std::make_unique<FontState>();
-    LoadFontText(*state, FontMode::Hindi, Join(HindiLines()));
+    LoadFromText(*state, FontMode::Hindi, Join(HindiLines()));
     const auto ones = [](int, int) { return 1; };
-    LoadFontText(*state, FontMode::Jukta, Join(JuktaLines(ones, ones)));
+    LoadFromText(*state, FontMode::Jukta, Join(JuktaLines(ones, ones)));
     for (int c = 0; c < 128; ++c)
         for (int k = 0; k < 34; ++k)
             ASSERT_EQ(state->FontBytes(c, k), c < 64 ? 1 : GlyphPattern(c, k)) << c << "," << k;
@@ -443,33 +450,51 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 struct MessageCase {
-    int line;
-    std::string item;
+    FontMode mode;
+    std::string text;
     std::string description;
 };
 
 class LoadMessage : public ::testing::TestWithParam<MessageCase> {};
 
-TEST_P(LoadMessage, DescribesTheItemAndItsLine) {
-    std::vector<std::string> items = Texts(HindiLines());
-    items[static_cast<std::size_t>(GetParam().line)] = GetParam().item;
+TEST_P(LoadMessage, SaysWhatIsWrongWithTheFileAndWhere) {
     auto state = std::make_unique<FontState>();
     try {
-        LoadFontText(*state, FontMode::Hindi, Join(items));
+        LoadFromText(*state, GetParam().mode, GetParam().text);
         FAIL();
     } catch (const Error& e) {
         EXPECT_EQ(e.Description(), GetParam().description);
     }
 }
 
+// A Hindi font with the item of one line (from 0) replaced.
+std::string HindiWith(std::size_t line, const std::string& item) {
+    std::vector<std::string> items = Texts(HindiLines());
+    items[line] = item;
+    return Join(items);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Wording, LoadMessage,
-    ::testing::Values(MessageCase{40, "abc",
-                                  "Type mismatch: line 41 of text holds \"abc\", not a number from 0 to 255"},
-                      MessageCase{40, "256", "Overflow: line 41 of text holds \"256\", a number outside 0 to 255"},
-                      MessageCase{0, std::string("1\0", 2),
-                                  "Type mismatch: line 1 of text holds \"1?\", not a number from 0 to 255"},
-                      MessageCase{9, "", "Type mismatch: line 10 of text holds \"\", not a number from 0 to 255"}));
+    ::testing::Values(
+        MessageCase{FontMode::Hindi, HindiWith(40, "abc"),
+                    "line 41 of text holds \"abc\", not a number from 0 to 255 [Type mismatch]"},
+        MessageCase{FontMode::Hindi, HindiWith(40, "256"),
+                    "line 41 of text holds \"256\", a number outside 0 to 255 [Overflow]"},
+        MessageCase{FontMode::Hindi, HindiWith(0, std::string("1\0", 2)),
+                    "line 1 of text holds \"1?\", not a number from 0 to 255 [Type mismatch]"},
+        MessageCase{FontMode::Hindi, HindiWith(9, ""),
+                    "line 10 of text holds \"\", not a number from 0 to 255 [Type mismatch]"},
+        MessageCase{FontMode::Jukta, Join(std::vector<int>(100, 7)),
+                    "text ends after 100 items, and a Jukta font has 2304 [Input past end of file]"},
+        MessageCase{
+            FontMode::Hindi, Join(JuktaLines()),
+            "text ends after 2304 items, and a Hindi font has 4352; that is the size of a Jukta font: "
+            "choose Jukta [Input past end of file]"},
+        MessageCase{
+            FontMode::Jukta, Join(HindiLines()),
+            "text holds 4352 items, a whole Hindi font, and a Jukta font has 2304; loaded as Jukta, glyphs "
+            "64 to 127 would be lost at the next Save: choose Hindi [Bad file mode]"}));
 
 TEST(LoadFont, TheFirstBadItemIsTheOneReported) {
     std::vector<std::string> items = Texts(HindiLines());
@@ -477,7 +502,7 @@ TEST(LoadFont, TheFirstBadItemIsTheOneReported) {
     items[20] = "999";
     auto state = std::make_unique<FontState>();
     try {
-        LoadFontText(*state, FontMode::Hindi, Join(items));
+        LoadFromText(*state, FontMode::Hindi, Join(items));
         FAIL();
     } catch (const TypeMismatchError& e) {
         EXPECT_NE(e.Description().find("line 11 "), std::string::npos) << e.Description();
@@ -488,7 +513,7 @@ TEST(LoadFont, AShortFileReportsItsEndBeforeABadItem) {
     std::vector<std::string> items = Texts(JuktaLines());
     items[5] = "abc";
     auto state = std::make_unique<FontState>();
-    EXPECT_THROW(LoadFontText(*state, FontMode::Hindi, Join(items)), InputPastEndError);
+    EXPECT_THROW(LoadFromText(*state, FontMode::Hindi, Join(items)), InputPastEndError);
 }
 
 struct ShortCase {

@@ -45,13 +45,10 @@ TEST_P(TextToByteRefuses, RaisesTheTypedError) {
         FAIL() << "accepted \"" << c.text << "\"";
     } catch (const Error& e) {
         EXPECT_EQ(e.Number(), c.number) << e.Description();
-        if (c.number == ErrorNumber::Overflow) {
+        if (c.number == ErrorNumber::Overflow)
             EXPECT_NE(dynamic_cast<const OverflowError*>(&e), nullptr);
-            EXPECT_EQ(e.Description().rfind("Overflow", 0), 0u) << e.Description();
-        } else {
+        else
             EXPECT_NE(dynamic_cast<const TypeMismatchError*>(&e), nullptr);
-            EXPECT_EQ(e.Description().rfind("Type mismatch", 0), 0u) << e.Description();
-        }
     }
 }
 
@@ -98,11 +95,14 @@ TEST(TextToByte, JustPastEitherEndOverflows) {
 }
 
 TEST(TextToByte, DescriptionQuotesTheRefusedText) {
-    try {
-        TextToByte("abc");
-        FAIL();
-    } catch (const TypeMismatchError& e) {
-        EXPECT_NE(e.Description().find("\"abc\""), std::string::npos) << e.Description();
+    for (const auto& [text, description] : {std::pair{"abc", "\"abc\" is not a number [Type mismatch]"},
+                                            std::pair{" 256", "\" 256\" is outside 0 to 255 [Overflow]"}}) {
+        try {
+            TextToByte(text);
+            ADD_FAILURE() << text;
+        } catch (const Error& e) {
+            EXPECT_EQ(e.Description(), description);
+        }
     }
 }
 
