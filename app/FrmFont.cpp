@@ -52,6 +52,10 @@ FrmFont::FrmFont(QWidget* parent)
     CreateControls();
     WireHandlers();
     FormLoad();
+    // Every change reaches the journal within a second.
+    watch_.setInterval(500);
+    connect(&watch_, &QTimer::timeout, this, [this] { WatchChanges(); });
+    watch_.start();
 }
 
 // The controls go first, while the editor they call into still exists: a
@@ -109,7 +113,6 @@ void FrmFont::CreateEditorArea() {
 
 void FrmFont::CreateFileArea() {
     cmdNew = Place(new CommandButton(QStringLiteral("New")), "cmdNew");
-    cmdNew->setEnabled(false);  // "New" has no command; it stays greyed
     Dir1 = Place(new DirListBox, "Dir1");
     File1 = Place(new FileListBox, "File1");
     optHindi = Place(new OptionButton(QStringLiteral("Hindi")), "optHindi");
@@ -146,6 +149,7 @@ void FrmFont::WireHandlers() {
     Drive1->SetChangeHandler([this] { Drive1Change(); });
     Dir1->SetChangeHandler([this] { Dir1Change(); });
     File1->SetClickHandler([this] { File1Click(); });
+    cmdNew->SetClickHandler([this] { cmdNewClick(); });
     cmdLoad->SetClickHandler([this] { cmdLoadClick(); });
     cmdSave->SetClickHandler([this] { cmdSaveClick(); });
     cmdConvertToHex->SetClickHandler([this] { cmdConvertToHexClick(); });
@@ -162,6 +166,7 @@ void FrmFont::FormLoad() {
         glyph_.cmbCentre->AddItem(QString::number(centre));
     glyph_.cmbCentre->SetListIndex(0);
     transfer_.RememberShownGlyph();  // the blank canvas stands for glyph 0 until a load
+    saved_.Remember(font_);
 }
 
 void FrmFont::picMouseDown(int button, int shift, float x, float y) {
@@ -169,6 +174,7 @@ void FrmFont::picMouseDown(int button, int shift, float x, float y) {
 }
 
 void FrmFont::picMouseMove(int button, int shift, float x, float y) {
+    if (listeners_.pointer) listeners_.pointer(LedGrid::CellOf(x), LedGrid::CellOf(y));
     grid_.MouseMove(button, shift, x, y, font_.MapBytes);
 }
 
@@ -180,7 +186,12 @@ void FrmFont::Dir1Change() { File1->SetPath(Dir1->Path()); }
 // folder afterwards keeps it.
 void FrmFont::File1Click() {
     font_.FontFile = QFile::encodeName(FontFilePath(File1->Path(), File1->FileName())).toStdString();
-    lblFile->setText(QStringLiteral("File : ") + QFile::decodeName(QByteArray::fromStdString(font_.FontFile)));
+    ShowChosenFile();
+}
+
+void FrmFont::ShowChosenFile() {
+    const QString file = QFile::decodeName(QByteArray::fromStdString(font_.FontFile));
+    lblFile->setText(file.isEmpty() ? QStringLiteral("File :") : QStringLiteral("File : ") + file);
 }
 
 }  // namespace ledfont

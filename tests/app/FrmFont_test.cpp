@@ -9,9 +9,13 @@
 #include <string>
 #include <vector>
 
+#include <QMenuBar>
+#include <QStatusBar>
+
 #include "ComboBox.h"
 #include "Frame.h"
 #include "FrmFont.h"
+#include "MainWindow.h"
 #include "Shape.h"
 #include "WidgetLookup.h"
 
@@ -54,7 +58,7 @@ const std::vector<Expected> kControls = {
     {"optConst", Kind::Option, "Frame2", 2880, 1800, 1335, 255, "Consonant", true, true, 12},
     {"optVowel", Kind::Option, "Frame2", 2880, 2040, 975, 375, "Vowel", true, true, 13},
     {"optIkaar", Kind::Option, "Frame2", 2880, 2400, 855, 375, "Ikaar", true, true, 14},
-    {"cmdNew", Kind::Command, "Frame3", 120, 240, 1095, 375, "New", false, true, 4},
+    {"cmdNew", Kind::Command, "Frame3", 120, 240, 1095, 375, "New", true, true, 4},
     {"Dir1", Kind::DirList, "Frame3", 2760, 240, 2295, 1890, "", true, true, 17},
     {"File1", Kind::FileList, "Frame3", 5160, 240, 2535, 1845, "", true, true, 18},
     {"optHindi", Kind::Option, "Frame3", 1440, 360, 975, 195, "Hindi", true, true, 22},
@@ -151,6 +155,34 @@ TEST(FrmFontStartUp, WindowHasItsCaptionFixedSizeAndIcon) {
     const QList<QSize> sizes = window.windowIcon().availableSizes();
     EXPECT_TRUE(sizes.contains(QSize(16, 16)));
     EXPECT_TRUE(sizes.contains(QSize(32, 32)));
+}
+
+// The main window holds the layout unchanged between its menu bar and its
+// status bar, under the same caption, and keeps its size.
+TEST(MainWindowShell, MenuBarAboveAndStatusBarBelowTheUnchangedWindow) {
+    ledfont::MainWindow main;
+    main.show();
+    const QWidget& form = main.Form();
+    EXPECT_EQ(main.windowTitle(), Q(FrmFont::kCaption));
+    EXPECT_EQ(form.size(), QSize(995, 270));
+    EXPECT_EQ(form.x(), 0);
+    EXPECT_EQ(form.y(), main.menuBar()->geometry().bottom() + 1);
+    EXPECT_EQ(main.statusBar()->y(), form.geometry().bottom() + 1);
+    EXPECT_EQ(main.minimumSize(), main.maximumSize());
+    EXPECT_EQ(main.width(), 995);
+
+    std::vector<std::pair<QString, QKeySequence>> file;
+    for (const QAction* action : main.menuBar()->actions().front()->menu()->actions())
+        if (!action->isSeparator()) file.emplace_back(action->text(), action->shortcut());
+    const std::vector<std::pair<QString, QKeySequence>> expected = {
+        {Q("New &Hindi font"), QKeySequence(QKeySequence::New)},
+        {Q("New &Jukta font"), QKeySequence()},
+        {Q("&Load"), QKeySequence(QKeySequence::Open)},
+        {Q("&Save"), QKeySequence(QKeySequence::Save)},
+        {Q("Save &As…"), QKeySequence(QKeySequence::SaveAs)},
+        {Q("Make &HEX File"), QKeySequence()},
+        {Q("&Quit"), QKeySequence(QKeySequence::Quit)}};
+    EXPECT_EQ(file, expected);
 }
 
 TEST(FrmFontStartUp, ListsAreFilledAndSelectTenColumnsAndCentreOne) {

@@ -1,0 +1,24 @@
+// A program that starts, shows one window and ends as soon as the window is
+// on the screen: the editor's main window, or with LEDFONT_PLAIN_WINDOW a
+// plain Qt window of the same size that says hello (text, so the fonts are
+// loaded as for any window a user reads), for bench_startup to compare.
+#include <QApplication>
+#include <QLabel>
+#include <QTimer>
+
+#ifndef LEDFONT_PLAIN_WINDOW
+#include "MainWindow.h"
+#endif
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+#ifdef LEDFONT_PLAIN_WINDOW
+    QLabel window(QStringLiteral("Hello"));
+    window.resize(995, 270);
+#else
+    ledfont::MainWindow window;
+#endif
+    window.show();
+    QTimer::singleShot(0, &application, &QApplication::quit);
+    return QApplication::exec();
+}
