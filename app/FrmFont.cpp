@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <algorithm>
 #include <vector>
@@ -142,8 +143,22 @@ void FrmFont::SetTabOrder() {
 void FrmFont::WireHandlers() {
     pic->SetMouseDownHandler([this](int b, int s, float x, float y) { picMouseDown(b, s, x, y); });
     pic->SetMouseMoveHandler([this](int b, int s, float x, float y) { picMouseMove(b, s, x, y); });
-    glyph_.cmbCols->SetClickHandler([this] { transfer_.ColsClick(); });
-    glyph_.cmbCentre->SetClickHandler([this] { transfer_.CentreClick(); });
+    glyph_.cmbCols->SetClickHandler([this] {
+        transfer_.ColsClick();
+        history_.Record();
+    });
+    glyph_.cmbCentre->SetClickHandler([this] {
+        transfer_.CentreClick();
+        history_.Record();
+    });
+    // The class options and the code boxes have no handler of their own; the
+    // history hears of them: an option when it is clicked, a box when its
+    // editing is finished (one step per box edited, not per key).
+    for (OptionButton* option : {glyph_.optConst, glyph_.optVowel, glyph_.optIkaar})
+        connect(option, &QAbstractButton::clicked, this, [this] { history_.Record(); });
+    for (QLineEdit* box : glyph_.txtJukta)
+        connect(box, &QLineEdit::editingFinished, this, [this] { history_.Record(); });
+    KeepKeysOfFocusedControls();
     cmdShowDec->SetClickHandler([this] { cmdShowDecClick(); });
     cmdShowInc->SetClickHandler([this] { cmdShowIncClick(); });
     Drive1->SetChangeHandler([this] { Drive1Change(); });
@@ -167,15 +182,20 @@ void FrmFont::FormLoad() {
     glyph_.cmbCentre->SetListIndex(0);
     transfer_.RememberShownGlyph();  // the blank canvas stands for glyph 0 until a load
     saved_.Remember(font_);
+    history_.Clear();
 }
 
 void FrmFont::picMouseDown(int button, int shift, float x, float y) {
+    ++stroke_;
     grid_.MouseDown(button, shift, x, y, font_.MapBytes);
+    history_.Record(stroke_);
+    Changed();
 }
 
 void FrmFont::picMouseMove(int button, int shift, float x, float y) {
     if (listeners_.pointer) listeners_.pointer(LedGrid::CellOf(x), LedGrid::CellOf(y));
     grid_.MouseMove(button, shift, x, y, font_.MapBytes);
+    if (button == kLeftButton || button == kRightButton) history_.Record(stroke_);
 }
 
 void FrmFont::Drive1Change() { Dir1->SetPath(Drive1->Drive()); }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string_view>
 
+#include "EditHistory.h"
 #include "FontState.h"
 #include "GlyphTransfer.h"
 #include "LedCanvas.h"
@@ -76,6 +77,23 @@ public:
     void WatchChanges();
     const RecoveryJournal& Journal() const { return journal_; }
 
+    // The editing commands, for the Edit and Go menus. Each is one step of
+    // the history; those that store the glyph report a failed store.
+    EditHistory& History() { return history_; }
+    void Undo();
+    void Redo();
+    void CopyGlyph();
+    void CutGlyph();
+    void PasteGlyph();
+    void ClearGlyph();
+    void ShiftGlyph(int dx, int dy);
+    void FlipGlyph(bool horizontal);
+    void InvertGlyph();
+    void GoPrevious() { cmdShowDecClick(); }
+    void GoNext() { cmdShowIncClick(); }
+    void GoTo(int index);
+    void GoToGlyph();  // asks which
+
 private:
     void CreateControls();
     void CreateEditorArea();
@@ -101,6 +119,9 @@ private:
     void LoadChosenFont(const std::string& file);
     void ShowFirstGlyph();
 
+    void EditGlyph(const std::function<RecordBytes(const RecordBytes&)>& edit);
+    void KeepKeysOfFocusedControls();
+
     // Safe keeping of the user's work.
     void StoreEditedGlyph();
     bool SaveTo(const std::string& file);
@@ -124,6 +145,8 @@ private:
     GlyphWidgets glyph_;
     WidgetGlyphControls glyphControls_;
     GlyphTransfer transfer_;
+    EditHistory history_{font_, transfer_};
+    int stroke_ = 0;  // press to release of a mouse button paints one stroke
     bool fontLoaded_ = false;  // a Load's file step has succeeded, or New made a font
 
     SavedFont saved_;             // the font as last loaded or saved

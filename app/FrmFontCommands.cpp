@@ -32,12 +32,12 @@ constexpr std::size_t kHexReadLimit = 1 << 20;
 // A failed store (a code field that is not hexadecimal) keeps the glyph on
 // the canvas and CurChar where they are, so the user can correct the field.
 void FrmFont::cmdShowDecClick() {
-    RunReported(this, Title("Error Storing Character"), [this] { transfer_.ShowDecClick(); });
+    RunReported(this, Title("Error Storing Character"), [this] { history_.Store([this] { transfer_.ShowDecClick(); }); });
     Changed();
 }
 
 void FrmFont::cmdShowIncClick() {
-    RunReported(this, Title("Error Storing Character"), [this] { transfer_.ShowIncClick(); });
+    RunReported(this, Title("Error Storing Character"), [this] { history_.Store([this] { transfer_.ShowIncClick(); }); });
     Changed();
 }
 
@@ -94,18 +94,19 @@ void FrmFont::LoadChosenFont(const std::string& file) {
     ShowFirstGlyph();
 }
 
-// Glyph 0 of the new font. Should showing it fail, the editor still moves to
-// glyph 0 and takes what it shows as unedited, so stepping away cannot store a
-// half-drawn canvas, and the new font can be saved.
+// Glyph 0 of the new font, and a new history. Should showing it fail, the
+// editor still moves to glyph 0 and takes what it shows as unedited, so
+// stepping away cannot store a half-drawn canvas, and the new font can be saved.
 void FrmFont::ShowFirstGlyph() {
     std::exception_ptr failure;
     try {
-        transfer_.LoadCharacter(0);
+        history_.Quietly([this] { transfer_.LoadCharacter(0); });
     } catch (...) {
         failure = std::current_exception();
         transfer_.RememberShownGlyph();
     }
     font_.CurChar = 0;
+    history_.Clear();
     cmdSave->setEnabled(true);
     if (failure) std::rethrow_exception(failure);
 }
@@ -113,7 +114,7 @@ void FrmFont::ShowFirstGlyph() {
 // The glyph on the canvas goes into the table before the table goes to a
 // file, as a step stores it; a glyph nobody touched keeps its record as it is.
 void FrmFont::StoreEditedGlyph() {
-    if (transfer_.IsEdited()) transfer_.SaveCharacter(font_.CurChar);
+    if (transfer_.IsEdited()) history_.Store([this] { transfer_.SaveCharacter(font_.CurChar); });
 }
 
 void FrmFont::cmdSaveClick() { SaveFile(); }

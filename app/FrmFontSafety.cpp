@@ -106,7 +106,8 @@ void FrmFont::OfferRecovery() {
     if (answer == Answer::Save) {
         RunReported(this, QStringLiteral("Error Restoring Changes"), [this, &left] {
             ApplyJournal(left->content, font_);
-            transfer_.LoadCharacter(font_.CurChar);
+            history_.Quietly([this] { transfer_.LoadCharacter(font_.CurChar); });
+            history_.Clear();
         });
         Status(QStringLiteral("Restored the unsaved changes to %1").arg(ToQString(ownFile_)));
     }

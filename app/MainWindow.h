@@ -25,6 +25,8 @@ protected:
 
 private:
     void CreateFileMenu();
+    void CreateEditMenu();
+    void CreateGoMenu();
     QAction* AddAction(QMenu* menu, const QString& text, const std::function<void()>& run);
     void CreateStatusBar();
     void ShowPointer(int column, int row);
@@ -33,6 +35,8 @@ private:
     FrmFont* form_;
     QAction* save_ = nullptr;
     QAction* saveAs_ = nullptr;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
     QLabel* pointer_ = nullptr;
     QLabel* unsaved_ = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "Question.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -28,6 +29,17 @@ Answer Ask(QWidget* parent, const QString& title, const QString& text, const Que
     if (box.clickedButton() == save) return Answer::Save;
     if (box.clickedButton() == discard || !cancel) return Answer::Discard;
     return Answer::Cancel;
+}
+
+QString AskText(QWidget* parent, const QString& title, const QString& label) {
+    if (interceptor) {
+        interceptor->Record({title, label, {}});
+        if (interceptor->texts.empty()) return {};
+        const QString text = interceptor->texts.front();
+        interceptor->texts.pop_front();
+        return text;
+    }
+    return QInputDialog::getText(parent, title, label);
 }
 
 QString AskSaveFileName(QWidget* parent, const QString& title, const QString& start) {

@@ -22,13 +22,16 @@ struct QuestionButtons {
 // answers Cancel (or Discard, without a cancel button).
 Answer Ask(QWidget* parent, const QString& title, const QString& text, const QuestionButtons& buttons);
 
+// A line of text the user types (Go to glyph); empty when cancelled.
+QString AskText(QWidget* parent, const QString& title, const QString& label);
+
 // The Save As dialog: the chosen path, or empty when the user cancelled.
 QString AskSaveFileName(QWidget* parent, const QString& title, const QString& start);
 
 // While one exists, Ask and AskSaveFileName take their answers from it
 // instead of opening a box, and it records what was asked, so tests can
-// answer as a user would. Without a prepared answer Ask answers Cancel and
-// AskSaveFileName an empty name.
+// answer as a user would. Without a prepared answer Ask answers Cancel, and
+// AskText and AskSaveFileName give an empty text.
 class QuestionInterceptor {
 public:
     struct Asked {
@@ -44,6 +47,7 @@ public:
 
     std::deque<Answer> answers;
     std::deque<QString> fileNames;
+    std::deque<QString> texts;
     const std::vector<Asked>& asked() const { return asked_; }
     void Record(Asked question) { asked_.push_back(std::move(question)); }
 

@@ -1,5 +1,8 @@
 #include "GlyphTransfer.h"
 
+#include <algorithm>
+
+#include "GlyphEdits.h"
 #include "HexText.h"
 #include "GlyphRecord.h"
 #include "TextToByte.h"
@@ -13,12 +16,6 @@ constexpr int kFirstCentreItem = kFirstCentre;  // cmbCentre item i is i + 1
 
 std::string LocCaption(std::int16_t index, bool isJukta) {
     return "Code: " + GlyphCodeText(ModeOf(isJukta), index);
-}
-
-// Cell (c, r) of a record: bit r mod 8 of byte 2 + 2c + r div 8, 0 = lit.
-bool IsLitIn(const RecordBytes& record, int c, int r) {
-    const Byte half = record[static_cast<std::size_t>(2 + 2 * c + r / 8)];
-    return ((half >> (r % 8)) & 1) == 0;
 }
 
 int SelectedClass(const GlyphControls& controls) {
@@ -52,12 +49,24 @@ void GlyphTransfer::ShowRecord(const RecordBytes& record) {
     CentreClick();
 }
 
+// Cleared and drawn again, the canvas would end the same: only the cells
+// whose state differs are painted, so a step through the glyphs, or an undo,
+// redraws little. The grid and the green line follow with the column count.
 void GlyphTransfer::ShowBitmap(const RecordBytes& record) {
-    grid_.Canvas().Cls();
-    grid_.DrawGrid();
-    for (int c = 0; c < kGridSide; ++c)
-        for (int r = 0; r < kGridSide; ++r)
-            if (IsLitIn(record, c, r)) grid_.OnLED(c, r);
+    ByteArray<51> map;
+    grid_.GetMap(map);
+    for (int c = 0; c < kGridSide; ++c) {
+        for (int r = 0; r < kGridSide; ++r) {
+            const bool lit = IsLitIn(record, c, r);
+            const bool shown = ((map(2 * c + r / 8) >> (r % 8)) & 1) == 0;
+            if (lit == shown) continue;
+            if (lit) {
+                grid_.OnLED(c, r);
+            } else {
+                grid_.OffLED(c, r);
+            }
+        }
+    }
 }
 
 void GlyphTransfer::ShowColumnCount(int n) {
@@ -145,6 +154,12 @@ void GlyphTransfer::ShowDecClick() {
 void GlyphTransfer::ShowIncClick() {
     SaveCharacter(font_.CurChar);
     if (font_.CurChar < LastGlyph(font_.Mode())) ++font_.CurChar;
+    LoadCharacter(font_.CurChar);
+}
+
+void GlyphTransfer::GoToClick(std::int16_t index) {
+    SaveCharacter(font_.CurChar);
+    font_.CurChar = std::clamp<std::int16_t>(index, 0, static_cast<std::int16_t>(LastGlyph(font_.Mode())));
     LoadCharacter(font_.CurChar);
 }
 

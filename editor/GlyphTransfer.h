@@ -37,6 +37,8 @@ public:
     void CentreClick();   // Click of cmbCentre: places shpCentre
     void ShowDecClick();  // "<<"
     void ShowIncClick();  // ">>"
+    // Stores the glyph as a step does and shows glyph index (kept within the mode).
+    void GoToClick(std::int16_t index);
 
     // Takes what the editor shows now as the unedited state of glyph CurChar
     // (the window calls it after start-up, when the blank canvas stands for glyph 0).

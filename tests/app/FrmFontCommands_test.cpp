@@ -12,6 +12,10 @@
 #include <unistd.h>
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMouseEvent>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QStatusBar>
@@ -438,6 +442,231 @@ TEST_F(FontEditor, NewFontIsBlankAndItsFirstSaveAsksForAFile) {
     EXPECT_EQ(Read("new.hex"), HexText(blank));
     EXPECT_EQ(main.statusBar()->currentMessage(),
               QString::fromStdString("Wrote " + (root / "new.hex").string() + ": 145 records, verified"));
+}
+
+// ---- Editing: every action one step of the history -------------------------
+
+enum class Action { Stroke, Columns, Class, Codes, Clear, ShiftLeft, ShiftDown, FlipH, FlipV, Invert, Paste, Step };
+
+struct EditCase {
+    const char* name;
+    bool jukta;
+    Action action;
+};
+
+// Glyph 0 of font after the action, computed here cell by cell.
+FontModel AfterAction(FontModel font, Action action) {
+    const FontModel before = font;
+    const int n = font.At(0, 0);
+    const auto redraw = [&](auto lit) {
+        for (int x = 0; x < 16; ++x)
+            for (int y = 0; y < 16; ++y) font.SetLit(0, x, y, lit(x, y));
+    };
+    const auto was = [&](int x, int y) { return x >= 0 && x < 16 && y >= 0 && y < 16 && before.Lit(0, x, y); };
+    switch (action) {
+        case Action::Stroke:
+            for (int x = 2; x <= 6; ++x) font.SetLit(0, x, 9, true);
+            break;
+        case Action::Columns: font.At(0, 0) = 12; break;
+        case Action::Class: font.At(0, 1) = 2 * 16 + font.At(0, 1) % 16; break;
+        case Action::Codes: font.codes[0] = 0x5C; break;
+        case Action::Clear: redraw([](int, int) { return false; }); break;
+        case Action::ShiftLeft: redraw([&](int x, int y) { return was(x + 1, y); }); break;
+        case Action::ShiftDown: redraw([&](int x, int y) { return was(x, y - 1); }); break;
+        case Action::FlipH: redraw([&](int x, int y) { return x < n ? was(n - 1 - x, y) : was(x, y); }); break;
+        case Action::FlipV: redraw([&](int x, int y) { return x < n ? was(x, 15 - y) : was(x, y); }); break;
+        case Action::Invert: redraw([&](int x, int y) { return x < n ? !was(x, y) : was(x, y); }); break;
+        case Action::Paste:
+            for (int k = 0; k < 34; ++k) font.At(0, k) = before.At(5, k);
+            if (font.Jukta()) font.codes[0] = before.Code(5, 0), font.codes[1] = before.Code(5, 1);
+            break;
+        case Action::Step: font.SetLit(0, 1, 1, !before.Lit(0, 1, 1)); break;
+    }
+    return font;
+}
+
+class Editing : public FontEditor, public testing::WithParamInterface<EditCase> {
+protected:
+    void Do(Action action) {
+        switch (action) {
+            case Action::Stroke: Drag(2, 6, 9); break;
+            case Action::Columns: Pick("cmbCols", "12"); break;
+            case Action::Class: Choose("optIkaar"); break;
+            case Action::Codes:
+                SetCode(0, "5C");
+                QTest::keyClick(Find<QLineEdit>(&window, "txtJukta0"), Qt::Key_Return);
+                break;
+            case Action::Clear: window.ClearGlyph(); break;
+            case Action::ShiftLeft: window.ShiftGlyph(-1, 0); break;
+            case Action::ShiftDown: window.ShiftGlyph(0, 1); break;
+            case Action::FlipH: window.FlipGlyph(true); break;
+            case Action::FlipV: window.FlipGlyph(false); break;
+            case Action::Invert: window.InvertGlyph(); break;
+            case Action::Paste: {
+                const FontModel& font = GetParam().jukta ? jukta : hindi;
+                std::string text = "ledfont-glyph 1\n";
+                for (int k = 0; k < 34; ++k) text += Hex2(font.At(5, k)) + " ";
+                if (font.Jukta()) text += "\n" + Hex2(font.Code(5, 0)) + " " + Hex2(font.Code(5, 1));
+                QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+                window.PasteGlyph();
+                break;
+            }
+            case Action::Step:
+                Paint(1, 1, !Lit(1, 1));
+                Click("cmdShowInc");
+                break;
+        }
+    }
+    // Drags the left button along row y from column x0 to x1: one stroke.
+    void Drag(int x0, int x1, int y) {
+        auto* pic = Find<ledfont::PictureBox>(&window, "pic");
+        const auto at = [&](int x) { return pic->contentsRect().topLeft() + QPoint(10 * x + 5, 10 * y + 5) * pic->Scale(); };
+        QTest::mousePress(pic, Qt::LeftButton, {}, at(x0));
+        for (int x = x0 + 1; x <= x1; ++x) {
+            QMouseEvent move(QEvent::MouseMove, at(x), pic->mapToGlobal(at(x)), Qt::NoButton, Qt::LeftButton, {});
+            QApplication::sendEvent(pic, &move);
+        }
+        QTest::mouseRelease(pic, Qt::LeftButton, {}, at(x1));
+    }
+};
+
+// The action leaves the glyph as computed; Undo brings back the glyph as
+// loaded, with nothing unsaved; Redo does the action again, and Save writes it.
+TEST_P(Editing, ActionIsOneStepThatUndoesAndRedoes) {
+    const EditCase& c = GetParam();
+    const FontModel& font = c.jukta ? jukta : hindi;
+    const std::string file = c.jukta ? "jukta.txt" : "hindi.txt";
+    Load(file, c.jukta);
+    const FontModel edited = AfterAction(font, c.action);
+    const int shown = c.action == Action::Step ? 1 : 0;
+    Do(c.action);
+    ExpectShows(edited, shown);
+    ASSERT_TRUE(window.HasUnsavedChanges());
+    window.Undo();
+    ExpectShows(c.action == Action::Step ? edited : font, 0);
+    if (c.action == Action::Step) {
+        EXPECT_EQ(window.Font().FontBytes(0, 2), font.At(0, 2)) << "the store is undone";
+        window.Undo();
+        ExpectShows(font, 0);
+    }
+    EXPECT_FALSE(window.HasUnsavedChanges());
+    window.Redo();
+    if (c.action == Action::Step) window.Redo();
+    ExpectShows(edited, shown);
+    Click("cmdSave");
+    EXPECT_EQ(Read(file), FontText(edited));
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Actions, Editing,
+                         testing::Values(EditCase{"Stroke", false, Action::Stroke},
+                                         EditCase{"Columns", false, Action::Columns},
+                                         EditCase{"Class", false, Action::Class},
+                                         EditCase{"CodeBox", true, Action::Codes},
+                                         EditCase{"Clear", false, Action::Clear},
+                                         EditCase{"ShiftLeft", false, Action::ShiftLeft},
+                                         EditCase{"ShiftDown", true, Action::ShiftDown},
+                                         EditCase{"FlipHorizontal", false, Action::FlipH},
+                                         EditCase{"FlipVertical", false, Action::FlipV},
+                                         EditCase{"Invert", true, Action::Invert},
+                                         EditCase{"PasteHindi", false, Action::Paste},
+                                         EditCase{"PasteJukta", true, Action::Paste},
+                                         EditCase{"StoreOfAStep", false, Action::Step}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+// History runs across glyphs: undoing an edit of glyph 0 from glyph 3 shows
+// glyph 0 again; Load starts a new history.
+TEST_F(FontEditor, UndoShowsTheGlyphItChangesAndLoadStartsANewHistory) {
+    Load("hindi.txt", false);
+    window.ClearGlyph();
+    for (int i = 0; i < 3; ++i) Click("cmdShowInc");
+    window.Undo();  // the store of glyph 0
+    window.Undo();  // its clear
+    ExpectShows(hindi, 0);
+    window.Redo();
+    questions.answers = {Answer::Discard};
+    Load("jukta.txt", true);
+    EXPECT_FALSE(window.History().Stack().canUndo());
+}
+
+// The glyph goes through the clipboard as text a second editor reads; the
+// code pair only into a Jukta font; anything else on the clipboard is ignored.
+TEST_F(FontEditor, CopiedGlyphPastesIntoASecondEditor) {
+    Load("jukta.txt", true);
+    window.CopyGlyph();
+    std::string expected = "ledfont-glyph 1\n";
+    for (int k = 0; k < 34; ++k) expected += (k ? " " : "") + Hex2(jukta.At(0, k));
+    expected += "\n07 AB\n";
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), expected);
+
+    for (const bool intoJukta : {true, false}) {
+        ledfont::MainWindow second;
+        FrmFont& other = second.Form();
+        const FontModel target = MakeFont(intoJukta, 3);
+        Write("second.txt", FontText(target));
+        other.Font().FontFile = (root / "second.txt").string();
+        Find<QAbstractButton>(&other, intoJukta ? "optJukta" : "optHindi")->setChecked(true);
+        other.LoadFile();
+        other.PasteGlyph();
+        other.SaveFile();
+        FontModel pasted = target;
+        for (int k = 0; k < 34; ++k) pasted.At(0, k) = jukta.At(0, k);
+        if (intoJukta) pasted.codes[0] = 0x07, pasted.codes[1] = 0xAB;
+        EXPECT_EQ(Read("second.txt"), FontText(pasted)) << (intoJukta ? "Jukta" : "Hindi");
+    }
+    QGuiApplication::clipboard()->setText(Q("ledfont-glyph 1\n0A 01"));
+    window.PasteGlyph();
+    ExpectShows(jukta, 0);
+    EXPECT_FALSE(window.History().Stack().canUndo());
+}
+
+struct KeyCase {
+    const char* name;
+    const char* focus;  // the control that has the focus
+    QKeyCombination key;
+    bool taken;  // the window's shortcut runs
+};
+
+class Shortcuts : public FontEditor, public testing::WithParamInterface<KeyCase> {};
+
+// Keys reach the window's commands from the canvas, never from a list or a
+// code box that uses them itself.
+TEST_P(Shortcuts, KeysOfAFocusedListOrCodeBoxStayWithIt) {
+    const KeyCase& c = GetParam();
+    Load("jukta.txt", true);
+    window.ClearGlyph();
+    QWidget* focus = Find(&window, c.focus);
+    if (auto* combo = qobject_cast<QComboBox*>(focus)) focus = combo->lineEdit();
+    focus->setFocus();
+    QTest::keyClick(focus, c.key.key(), c.key.keyboardModifiers());
+    const bool undone = !window.History().Stack().canUndo();
+    const bool moved = window.Font().CurChar != 0;
+    EXPECT_EQ(undone || moved, c.taken);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, Shortcuts,
+    testing::Values(KeyCase{"UndoOnCanvas", "pic", QKeyCombination(Qt::CTRL, Qt::Key_Z), true},
+                    KeyCase{"UndoInCodeBox", "txtJukta0", QKeyCombination(Qt::CTRL, Qt::Key_Z), false},
+                    KeyCase{"NextOnCanvas", "pic", QKeyCombination(Qt::Key_PageDown), true},
+                    KeyCase{"NextInColumnList", "cmbCols", QKeyCombination(Qt::Key_PageDown), false},
+                    KeyCase{"LastInCentreList", "cmbCentre", QKeyCombination(Qt::Key_End), false},
+                    KeyCase{"LastInFileList", "File1", QKeyCombination(Qt::Key_End), false},
+                    KeyCase{"LastOnCanvas", "pic", QKeyCombination(Qt::Key_End), true}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(FontEditor, GoToGlyphTakesACodeAnIndexOrTheCharacter) {
+    Load("hindi.txt", false);
+    const std::pair<const char*, int> cases[] = {{"0915", 0x15}, {"7F", 0x7F}, {"क", 0x15}, {" 0905 ", 5}};
+    for (const auto& [text, index] : cases) {
+        questions.texts = {Q(text)};
+        window.GoToGlyph();
+        EXPECT_EQ(window.Font().CurChar, index) << text;
+    }
+    questions.texts = {Q("0A15")};
+    window.GoToGlyph();
+    ASSERT_NO_FATAL_FAILURE(ExpectOneBox("Go to Glyph"));
+    EXPECT_EQ(window.Font().CurChar, 5);
 }
 
 TEST_F(FontEditor, JuktaLoadShowsCodeFrameAndLaterHindiLoadHidesItAtGlyphZero) {

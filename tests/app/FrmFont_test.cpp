@@ -16,6 +16,7 @@
 #include "Frame.h"
 #include "FrmFont.h"
 #include "MainWindow.h"
+#include "ShortcutsDialog.h"
 #include "Shape.h"
 #include "WidgetLookup.h"
 
@@ -179,10 +180,26 @@ TEST(MainWindowShell, MenuBarAboveAndStatusBarBelowTheUnchangedWindow) {
         {Q("New &Jukta font"), QKeySequence()},
         {Q("&Load"), QKeySequence(QKeySequence::Open)},
         {Q("&Save"), QKeySequence(QKeySequence::Save)},
-        {Q("Save &As…"), QKeySequence(QKeySequence::SaveAs)},
+        {Q("Save &As…"), QKeySequence(Q("Ctrl+Shift+S"))},
         {Q("Make &HEX File"), QKeySequence()},
-        {Q("&Quit"), QKeySequence(QKeySequence::Quit)}};
+        {Q("&Quit"), QKeySequence(Q("Ctrl+Q"))}};
     EXPECT_EQ(file, expected);
+
+    // Help > Keyboard shortcuts lists every command, with Qt's standard keys.
+    const auto rows = ledfont::ShortcutRows(*main.menuBar());
+    for (const auto& row : std::vector<std::pair<QString, QString>>{
+             {Q("Edit ▸ Undo"), Q("Ctrl+Z")},
+             {Q("Edit ▸ Copy"), Q("Ctrl+C")},
+             {Q("Edit ▸ Clear glyph"), Q("Del")},
+             {Q("Edit ▸ Shift left"), Q("Alt+Left")},
+             {Q("Go ▸ Next"), Q("PgDown")},
+             {Q("Go ▸ First"), Q("Home")},
+             {Q("Go ▸ Go to glyph…"), Q("Ctrl+G")}})
+        EXPECT_NE(std::find(rows.begin(), rows.end(), row), rows.end()) << row.first.toStdString();
+    EXPECT_EQ(rows.size(), 7u + 13u + 5u + 1u);
+    const auto redo = std::find_if(rows.begin(), rows.end(), [](const auto& r) { return r.first == Q("Edit ▸ Redo"); });
+    ASSERT_NE(redo, rows.end());
+    EXPECT_TRUE(redo->second.startsWith(Q("Ctrl+Shift+Z, Ctrl+Y")));
 }
 
 TEST(FrmFontStartUp, ListsAreFilledAndSelectTenColumnsAndCentreOne) {
