@@ -1,8 +1,8 @@
 #include "FrmFont.h"
 
+#include <QAbstractButton>
 #include <QFile>
 #include <QLabel>
-#include <QAbstractButton>
 #include <QLineEdit>
 #include <algorithm>
 #include <vector>

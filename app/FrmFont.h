@@ -146,12 +146,12 @@ private:
     WidgetGlyphControls glyphControls_;
     GlyphTransfer transfer_;
     EditHistory history_{font_, transfer_};
-    int stroke_ = 0;  // press to release of a mouse button paints one stroke
+    int stroke_ = 0;           // press to release of a mouse button paints one stroke
     bool fontLoaded_ = false;  // a Load's file step has succeeded, or New made a font
 
-    SavedFont saved_;             // the font as last loaded or saved
-    std::string ownFile_;         // where it was loaded from or saved to
-    bool ownFileSaved_ = false;   // last saved there rather than loaded
+    SavedFont saved_;            // the font as last loaded or saved
+    std::string ownFile_;        // where it was loaded from or saved to
+    bool ownFileSaved_ = false;  // last saved there rather than loaded
     std::uint64_t ownChecksum_ = 0;
     RecoveryJournal journal_;
     QTimer watch_;

@@ -32,12 +32,14 @@ constexpr std::size_t kHexReadLimit = 1 << 20;
 // A failed store (a code field that is not hexadecimal) keeps the glyph on
 // the canvas and CurChar where they are, so the user can correct the field.
 void FrmFont::cmdShowDecClick() {
-    RunReported(this, Title("Error Storing Character"), [this] { history_.Store([this] { transfer_.ShowDecClick(); }); });
+    RunReported(this, Title("Error Storing Character"),
+                [this] { history_.Store([this] { transfer_.ShowDecClick(); }); });
     Changed();
 }
 
 void FrmFont::cmdShowIncClick() {
-    RunReported(this, Title("Error Storing Character"), [this] { history_.Store([this] { transfer_.ShowIncClick(); }); });
+    RunReported(this, Title("Error Storing Character"),
+                [this] { history_.Store([this] { transfer_.ShowIncClick(); }); });
     Changed();
 }
 
@@ -71,7 +73,8 @@ bool FrmFont::LoadFile() {
     if (font_.FontFile.empty()) return false;
     const std::string file = font_.FontFile;
     if (!AskToKeepChanges(QStringLiteral("before loading %1").arg(ToQString(file)))) return false;
-    const bool loaded = RunReported(this, Title("Error Loading File"), [this, &file] { LoadChosenFont(file); });
+    const bool loaded =
+        RunReported(this, Title("Error Loading File"), [this, &file] { LoadChosenFont(file); });
     if (loaded) OfferRecovery();
     Changed();
     return loaded;
@@ -129,7 +132,8 @@ bool FrmFont::SaveFile() {
 bool FrmFont::SaveFileAs() {
     if (!CanSave()) return false;
     const std::string start = !ownFile_.empty() ? ownFile_ : font_.FontFile;
-    const QString name = AskSaveFileName(this, Title("Save As"), start.empty() ? File1->Path() : ToQString(start));
+    const QString name =
+        AskSaveFileName(this, Title("Save As"), start.empty() ? File1->Path() : ToQString(start));
     if (name.isEmpty()) return false;
     const std::string file = QFile::encodeName(name).toStdString();
     if (!SaveTo(file)) return false;
@@ -175,7 +179,8 @@ bool FrmFont::MakeHex() {
     bool made = RunReported(this, Title("Error Making HEX File"), [this, &fontFile] {
         if (!fontLoaded_) throw InvalidCallError("No font is loaded: press Load first");
         if (ownFile_.empty())
-            throw InvalidCallError("The new font has no file yet: save it first, and its HEX file goes beside it");
+            throw InvalidCallError(
+                "The new font has no file yet: save it first, and its HEX file goes beside it");
         fontFile = ChooseTarget(font_.FontFile, "hex");
         if (fontFile) WriteVerifiedHex(*fontFile);
     });
@@ -193,8 +198,8 @@ void FrmFont::WriteVerifiedHex(const std::string& fontFile) {
     WriteHexFile(font_, name);
     const std::string text = ReadWholeFile(name, kHexReadLimit);
     if (const auto problem = VerifyHexImage(text, font_, font_.Mode()))
-        throw PathFileAccessError(name + " does not read back as the font: line " + std::to_string(problem->line) +
-                                  ": " + problem->text);
+        throw PathFileAccessError(name + " does not read back as the font: line " +
+                                  std::to_string(problem->line) + ": " + problem->text);
     const auto records = std::count(text.begin(), text.end(), '\n');
     Status(QStringLiteral("Wrote %1: %2 records, verified").arg(ToQString(name)).arg(records));
 }

@@ -34,7 +34,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::ShortcutOverride && Keeps(*static_cast<QKeyEvent*>(event))) event->accept();
+        if (event->type() == QEvent::ShortcutOverride && Keeps(*static_cast<QKeyEvent*>(event)))
+            event->accept();
         return QObject::eventFilter(watched, event);
     }
 
@@ -48,11 +49,13 @@ private:
             case Qt::Key_Home:
             case Qt::Key_End:
             case Qt::Key_Delete:
-            case Qt::Key_Backspace: return true;
-            default: break;
+            case Qt::Key_Backspace:
+                return true;
+            default:
+                break;
         }
-        for (const auto standard : {QKeySequence::Undo, QKeySequence::Redo, QKeySequence::Cut, QKeySequence::Copy,
-                                    QKeySequence::Paste, QKeySequence::SelectAll})
+        for (const auto standard : {QKeySequence::Undo, QKeySequence::Redo, QKeySequence::Cut,
+                                    QKeySequence::Copy, QKeySequence::Paste, QKeySequence::SelectAll})
             if (key.matches(standard)) return true;
         return key.keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
     }
@@ -62,9 +65,15 @@ private:
 
 void FrmFont::KeepKeysOfFocusedControls() {
     auto* keeper = new KeyKeeper(this);
-    std::vector<QWidget*> keepers{glyph_.cmbCols, glyph_.cmbCentre, glyph_.cmbCols->lineEdit(),
-                                  glyph_.cmbCentre->lineEdit(), glyph_.txtJukta[0], glyph_.txtJukta[1],
-                                  Drive1, Dir1, File1};
+    std::vector<QWidget*> keepers{glyph_.cmbCols,
+                                  glyph_.cmbCentre,
+                                  glyph_.cmbCols->lineEdit(),
+                                  glyph_.cmbCentre->lineEdit(),
+                                  glyph_.txtJukta[0],
+                                  glyph_.txtJukta[1],
+                                  Drive1,
+                                  Dir1,
+                                  File1};
     for (QWidget* widget : keepers) widget->installEventFilter(keeper);
 }
 
@@ -107,12 +116,14 @@ void FrmFont::CopyGlyph() {
     ClipboardGlyph copied{glyph.record, std::nullopt};
     if (font_.IsJukta) {
         try {
-            copied.codes = std::array<Byte, 2>{TextToByte("&H" + glyph.codes[0]), TextToByte("&H" + glyph.codes[1])};
+            copied.codes =
+                std::array<Byte, 2>{TextToByte("&H" + glyph.codes[0]), TextToByte("&H" + glyph.codes[1])};
         } catch (const Error&) {
         }
     }
     QGuiApplication::clipboard()->setText(QString::fromStdString(GlyphClipboardText(copied)));
-    Status(QStringLiteral("Copied glyph %1").arg(QString::fromStdString(GlyphCodeText(font_.Mode(), font_.CurChar))));
+    Status(QStringLiteral("Copied glyph %1")
+               .arg(QString::fromStdString(GlyphCodeText(font_.Mode(), font_.CurChar))));
 }
 
 void FrmFont::CutGlyph() {
@@ -129,7 +140,8 @@ void FrmFont::PasteGlyph() {
     EditorGlyph glyph = transfer_.ReadEditorGlyph();
     const EditorGlyph before = glyph;
     glyph.record = pasted->record;
-    if (pasted->codes && font_.IsJukta) glyph.codes = {HexCh((*pasted->codes)[0]), HexCh((*pasted->codes)[1])};
+    if (pasted->codes && font_.IsJukta)
+        glyph.codes = {HexCh((*pasted->codes)[0]), HexCh((*pasted->codes)[1])};
     if (glyph == before) return;
     history_.Stack().beginMacro(QStringLiteral("Paste"));
     history_.Quietly([&] { transfer_.ShowEditorGlyph(glyph); });
@@ -146,12 +158,14 @@ void FrmFont::GoTo(int index) {
 }
 
 void FrmFont::GoToGlyph() {
-    const QString label = font_.IsJukta ? QStringLiteral("Glyph: an index (1F) or the conjunct itself (क्ष)")
-                                        : QStringLiteral("Glyph: a code (0915), an index (15) or the character (क)");
+    const QString label = font_.IsJukta
+                              ? QStringLiteral("Glyph: an index (1F) or the conjunct itself (क्ष)")
+                              : QStringLiteral("Glyph: a code (0915), an index (15) or the character (क)");
     const QString text = AskText(this, QStringLiteral("Go to Glyph"), label);
     if (text.isEmpty()) return;
     std::int16_t index = 0;
-    if (RunReported(this, QStringLiteral("Go to Glyph"), [&] { index = GlyphOfAddress(text.toStdString(), font_); }))
+    if (RunReported(this, QStringLiteral("Go to Glyph"),
+                    [&] { index = GlyphOfAddress(text.toStdString(), font_); }))
         GoTo(index);
 }
 

@@ -28,7 +28,8 @@ bool SameFile(const std::string& a, const std::string& b) { return JournalFontPa
 
 QString GlyphList(FontMode mode, const JournalContent& content) {
     QStringList codes;
-    for (const auto& [index, record] : content.records) codes << QString::fromStdString(GlyphCodeText(mode, index));
+    for (const auto& [index, record] : content.records)
+        codes << QString::fromStdString(GlyphCodeText(mode, index));
     for (const auto& [index, pair] : content.codes)
         if (!codes.contains(QString::fromStdString(GlyphCodeText(mode, index))))
             codes << QString::fromStdString(GlyphCodeText(mode, index));
@@ -61,9 +62,13 @@ bool FrmFont::AskToKeepChanges(const QString& before) {
     text += QStringLiteral(" has unsaved changes. Save them %1?").arg(before);
     switch (Ask(this, QStringLiteral("Unsaved Changes"), text,
                 {QStringLiteral("Save"), QStringLiteral("Discard"), QStringLiteral("Cancel")})) {
-        case Answer::Save: return ownFile_.empty() ? SaveFileAs() : SaveTo(ownFile_);
-        case Answer::Discard: journal_.Remove(); return true;
-        case Answer::Cancel: break;
+        case Answer::Save:
+            return ownFile_.empty() ? SaveFileAs() : SaveTo(ownFile_);
+        case Answer::Discard:
+            journal_.Remove();
+            return true;
+        case Answer::Cancel:
+            break;
     }
     return false;
 }
@@ -80,15 +85,20 @@ bool FrmFont::MayClose() {
 std::optional<std::string> FrmFont::ChooseTarget(const std::string& chosen, const char* extension) {
     if (chosen.empty() || SameFile(chosen, ownFile_)) return ownFile_;
     const bool hex = extension != nullptr;
-    const auto [other, own] = hex ? Names(HexOutputName(chosen), HexOutputName(ownFile_)) : Names(chosen, ownFile_);
+    const auto [other, own] =
+        hex ? Names(HexOutputName(chosen), HexOutputName(ownFile_)) : Names(chosen, ownFile_);
     const QString text = QStringLiteral("Replace %1 with %2?").arg(other, FontDescription());
-    const QuestionButtons buttons{QStringLiteral("Replace %1").arg(other),
-                                  hex ? QStringLiteral("Write %1").arg(own) : QStringLiteral("Save to %1").arg(own),
-                                  QStringLiteral("Cancel")};
+    const QuestionButtons buttons{
+        QStringLiteral("Replace %1").arg(other),
+        hex ? QStringLiteral("Write %1").arg(own) : QStringLiteral("Save to %1").arg(own),
+        QStringLiteral("Cancel")};
     switch (Ask(this, hex ? QStringLiteral("Make HEX File") : QStringLiteral("Save"), text, buttons)) {
-        case Answer::Save: return chosen;
-        case Answer::Discard: return ownFile_;
-        case Answer::Cancel: break;
+        case Answer::Save:
+            return chosen;
+        case Answer::Discard:
+            return ownFile_;
+        case Answer::Cancel:
+            break;
     }
     return std::nullopt;
 }
@@ -137,7 +147,8 @@ JournalContent FrmFont::JournalNow() const {
     }
     for (const int c : saved_.ChangedCodes(font_))
         if (!(editedCodes && c == font_.CurChar))
-            content.codes.emplace_back(c, std::array<Byte, 2>{font_.JuktaCodes(c, 0), font_.JuktaCodes(c, 1)});
+            content.codes.emplace_back(c,
+                                       std::array<Byte, 2>{font_.JuktaCodes(c, 0), font_.JuktaCodes(c, 1)});
     if (editedCodes) content.codes.emplace_back(font_.CurChar, *editedCodes);
     return content;
 }

@@ -31,8 +31,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), form_(new FrmFont
     CreateEditMenu();
     CreateGoMenu();
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    AddAction(help, QStringLiteral("&Keyboard shortcuts"), [this] { ShowShortcuts(this, *menuBar()); })
-        ->setShortcut(QKeySequence::HelpContents);
+    AddAction(help, QStringLiteral("&Keyboard shortcuts"), [this] {
+        ShowShortcuts(this, *menuBar());
+    })->setShortcut(QKeySequence::HelpContents);
     CreateStatusBar();
     // The layout does not adapt: the window is as large as what it holds.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -49,8 +50,9 @@ QAction* MainWindow::AddAction(QMenu* menu, const QString& text, const std::func
 
 void MainWindow::CreateFileMenu() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    AddAction(file, QStringLiteral("New &Hindi font"), [this] { form_->NewFont(FontMode::Hindi); })
-        ->setShortcut(QKeySequence::New);
+    AddAction(file, QStringLiteral("New &Hindi font"), [this] {
+        form_->NewFont(FontMode::Hindi);
+    })->setShortcut(QKeySequence::New);
     AddAction(file, QStringLiteral("New &Jukta font"), [this] { form_->NewFont(FontMode::Jukta); });
     file->addSeparator();
     AddAction(file, QStringLiteral("&Load"), [this] { form_->LoadFile(); })->setShortcut(QKeySequence::Open);
@@ -60,8 +62,9 @@ void MainWindow::CreateFileMenu() {
     saveAs_->setShortcut(StandardOr(QKeySequence::SaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)));
     AddAction(file, QStringLiteral("Make &HEX File"), [this] { form_->MakeHex(); });
     file->addSeparator();
-    AddAction(file, QStringLiteral("&Quit"), [this] { close(); })
-        ->setShortcut(StandardOr(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
+    AddAction(file, QStringLiteral("&Quit"), [this] {
+        close();
+    })->setShortcut(StandardOr(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
 }
 
 // Qt's standard keys wherever there is one. Redo answers to both keys users
@@ -72,7 +75,8 @@ void MainWindow::CreateEditMenu() {
     undo_ = AddAction(edit, QStringLiteral("&Undo"), [&f] { f.Undo(); });
     undo_->setShortcut(QKeySequence::Undo);
     redo_ = AddAction(edit, QStringLiteral("&Redo"), [&f] { f.Redo(); });
-    QList<QKeySequence> redoKeys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)};
+    QList<QKeySequence> redoKeys{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                                 QKeySequence(Qt::CTRL | Qt::Key_Y)};
     for (const QKeySequence& key : QKeySequence::keyBindings(QKeySequence::Redo))
         if (!redoKeys.contains(key)) redoKeys << key;
     redo_->setShortcuts(redoKeys);
@@ -85,16 +89,28 @@ void MainWindow::CreateEditMenu() {
     AddAction(edit, QStringLiteral("Cu&t"), [&f] { f.CutGlyph(); })->setShortcut(QKeySequence::Cut);
     AddAction(edit, QStringLiteral("&Copy"), [&f] { f.CopyGlyph(); })->setShortcut(QKeySequence::Copy);
     AddAction(edit, QStringLiteral("&Paste"), [&f] { f.PasteGlyph(); })->setShortcut(QKeySequence::Paste);
-    AddAction(edit, QStringLiteral("C&lear glyph"), [&f] { f.ClearGlyph(); })->setShortcut(QKeySequence::Delete);
+    AddAction(edit, QStringLiteral("C&lear glyph"), [&f] {
+        f.ClearGlyph();
+    })->setShortcut(QKeySequence::Delete);
     edit->addSeparator();
-    AddAction(edit, QStringLiteral("Shift &left"), [&f] { f.ShiftGlyph(-1, 0); })->setShortcut(Qt::ALT | Qt::Key_Left);
-    AddAction(edit, QStringLiteral("Shift &right"), [&f] { f.ShiftGlyph(1, 0); })->setShortcut(Qt::ALT | Qt::Key_Right);
-    AddAction(edit, QStringLiteral("Shift u&p"), [&f] { f.ShiftGlyph(0, -1); })->setShortcut(Qt::ALT | Qt::Key_Up);
-    AddAction(edit, QStringLiteral("Shift &down"), [&f] { f.ShiftGlyph(0, 1); })->setShortcut(Qt::ALT | Qt::Key_Down);
-    AddAction(edit, QStringLiteral("Flip &horizontal"), [&f] { f.FlipGlyph(true); })
-        ->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_H);
-    AddAction(edit, QStringLiteral("Flip &vertical"), [&f] { f.FlipGlyph(false); })
-        ->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_V);
+    AddAction(edit, QStringLiteral("Shift &left"), [&f] {
+        f.ShiftGlyph(-1, 0);
+    })->setShortcut(Qt::ALT | Qt::Key_Left);
+    AddAction(edit, QStringLiteral("Shift &right"), [&f] {
+        f.ShiftGlyph(1, 0);
+    })->setShortcut(Qt::ALT | Qt::Key_Right);
+    AddAction(edit, QStringLiteral("Shift u&p"), [&f] {
+        f.ShiftGlyph(0, -1);
+    })->setShortcut(Qt::ALT | Qt::Key_Up);
+    AddAction(edit, QStringLiteral("Shift &down"), [&f] {
+        f.ShiftGlyph(0, 1);
+    })->setShortcut(Qt::ALT | Qt::Key_Down);
+    AddAction(edit, QStringLiteral("Flip &horizontal"), [&f] {
+        f.FlipGlyph(true);
+    })->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_H);
+    AddAction(edit, QStringLiteral("Flip &vertical"), [&f] {
+        f.FlipGlyph(false);
+    })->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_V);
     AddAction(edit, QStringLiteral("&Invert"), [&f] { f.InvertGlyph(); })->setShortcut(Qt::CTRL | Qt::Key_I);
 }
 
@@ -105,8 +121,12 @@ void MainWindow::CreateGoMenu() {
     AddAction(go, QStringLiteral("&Previous"), [&f] { f.GoPrevious(); })->setShortcut(Qt::Key_PageUp);
     AddAction(go, QStringLiteral("&Next"), [&f] { f.GoNext(); })->setShortcut(Qt::Key_PageDown);
     AddAction(go, QStringLiteral("&First"), [&f] { f.GoTo(0); })->setShortcut(Qt::Key_Home);
-    AddAction(go, QStringLiteral("&Last"), [&f] { f.GoTo(LastGlyph(f.Font().Mode())); })->setShortcut(Qt::Key_End);
-    AddAction(go, QStringLiteral("&Go to glyph…"), [&f] { f.GoToGlyph(); })->setShortcut(Qt::CTRL | Qt::Key_G);
+    AddAction(go, QStringLiteral("&Last"), [&f] {
+        f.GoTo(LastGlyph(f.Font().Mode()));
+    })->setShortcut(Qt::Key_End);
+    AddAction(go, QStringLiteral("&Go to glyph…"), [&f] {
+        f.GoToGlyph();
+    })->setShortcut(Qt::CTRL | Qt::Key_G);
 }
 
 void MainWindow::CreateStatusBar() {

@@ -22,7 +22,8 @@ Answer Ask(QWidget* parent, const QString& title, const QString& text, const Que
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
     QPushButton* save = box.addButton(buttons.save, QMessageBox::AcceptRole);
     QPushButton* discard = box.addButton(buttons.discard, QMessageBox::DestructiveRole);
-    QPushButton* cancel = buttons.cancel.isEmpty() ? nullptr : box.addButton(buttons.cancel, QMessageBox::RejectRole);
+    QPushButton* cancel =
+        buttons.cancel.isEmpty() ? nullptr : box.addButton(buttons.cancel, QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel ? cancel : discard);
     box.exec();
@@ -50,7 +51,8 @@ QString AskSaveFileName(QWidget* parent, const QString& title, const QString& st
         interceptor->fileNames.pop_front();
         return name;
     }
-    return QFileDialog::getSaveFileName(parent, title, start, QStringLiteral("Font files (*.txt);;All files (*)"));
+    return QFileDialog::getSaveFileName(parent, title, start,
+                                        QStringLiteral("Font files (*.txt);;All files (*)"));
 }
 
 QuestionInterceptor::QuestionInterceptor() : previous_(interceptor) { interceptor = this; }

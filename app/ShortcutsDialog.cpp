@@ -23,7 +23,8 @@ std::vector<std::pair<QString, QString>> ShortcutRows(const QMenuBar& menuBar) {
         for (const QAction* action : menu->actions()) {
             if (action->isSeparator()) continue;
             QStringList keys;
-            for (const QKeySequence& key : action->shortcuts()) keys << key.toString(QKeySequence::NativeText);
+            for (const QKeySequence& key : action->shortcuts())
+                keys << key.toString(QKeySequence::NativeText);
             rows.emplace_back(Plain(menuAction->text()) + QStringLiteral(" ▸ ") + Plain(action->text()),
                               keys.join(QStringLiteral(", ")));
         }

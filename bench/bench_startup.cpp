@@ -7,10 +7,10 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <iostream>
-#include <map>
 #include <string>
 #include <vector>
+
+#include "RatioReporter.h"
 
 extern char** environ;
 
@@ -40,31 +40,10 @@ BENCHMARK(BM_EditorStartup)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_PlainQtWindowStartup(benchmark::State& state) { RunProbe(state, LEDFONT_PLAIN_PROBE); }
 BENCHMARK(BM_PlainQtWindowStartup)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            if (!run.error_occurred && run.iterations > 0 && run.run_type == Run::RT_Iteration)
-                seconds_[run.run_name.function_name] = run.GetAdjustedRealTime();
-    }
-    void PrintRatio() const {
-        const auto ours = seconds_.find("BM_EditorStartup"), plain = seconds_.find("BM_PlainQtWindowStartup");
-        if (ours == seconds_.end() || plain == seconds_.end() || plain->second <= 0) return;
-        std::cout << "editor start-up / plain Qt window = " << ours->second / plain->second << " (goal: at most 1.3)\n";
-    }
-
-private:
-    std::map<std::string, double> seconds_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintRatio();
-    benchmark::Shutdown();
-    return 0;
+    return ledfont::bench::RunWithRatio(argc, argv,
+                                        {"BM_EditorStartup", "BM_PlainQtWindowStartup",
+                                         "editor start-up / plain Qt window", " (goal: at most 1.3)"});
 }

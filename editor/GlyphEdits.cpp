@@ -21,7 +21,9 @@ RecordBytes Redrawn(const RecordBytes& record, Lit lit) {
 
 }  // namespace
 
-bool IsLitIn(const RecordBytes& record, int x, int y) { return ((record[CellByte(x, y)] >> (y % 8)) & 1) == 0; }
+bool IsLitIn(const RecordBytes& record, int x, int y) {
+    return ((record[CellByte(x, y)] >> (y % 8)) & 1) == 0;
+}
 
 void SetLitIn(RecordBytes& record, int x, int y, bool lit) {
     Byte& half = record[CellByte(x, y)];

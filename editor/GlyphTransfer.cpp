@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "GlyphEdits.h"
-#include "HexText.h"
 #include "GlyphRecord.h"
+#include "HexText.h"
 #include "TextToByte.h"
 
 namespace ledfont {
@@ -94,7 +94,8 @@ EditorGlyph GlyphTransfer::ReadEditorGlyph() const {
 void GlyphTransfer::ShowEditorGlyph(const EditorGlyph& glyph) {
     ShowRecord(glyph.record);
     if (font_.IsJukta)
-        for (int slot = 0; slot < 2; ++slot) controls_.SetJuktaText(slot, glyph.codes[static_cast<std::size_t>(slot)]);
+        for (int slot = 0; slot < 2; ++slot)
+            controls_.SetJuktaText(slot, glyph.codes[static_cast<std::size_t>(slot)]);
 }
 
 bool GlyphTransfer::IsEdited() const { return !shown_ || *shown_ != ReadEditorGlyph(); }
@@ -107,7 +108,8 @@ EditorGlyph GlyphTransfer::ReadEditor(std::int16_t index, const ByteArray<51>& m
     glyph.record[1] = static_cast<Byte>(value);
     for (int i = 0; i < kBitmapBytes; ++i) glyph.record[static_cast<std::size_t>(2 + i)] = map(i);
     if (font_.IsJukta)
-        for (int slot = 0; slot < 2; ++slot) glyph.codes[static_cast<std::size_t>(slot)] = controls_.JuktaText(slot);
+        for (int slot = 0; slot < 2; ++slot)
+            glyph.codes[static_cast<std::size_t>(slot)] = controls_.JuktaText(slot);
     return glyph;
 }
 

@@ -7,8 +7,8 @@
 
 #include <atomic>
 #include <cerrno>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -57,7 +57,8 @@ std::string_view ArrayView(const Byte* data, std::size_t size) {
 }
 
 [[noreturn]] void ThrowJournalError(const std::string& what, const std::string& path) {
-    throw PathFileAccessError("The recovery journal " + path + " cannot be " + what + ": " + std::strerror(errno));
+    throw PathFileAccessError("The recovery journal " + path + " cannot be " + what + ": " +
+                              std::strerror(errno));
 }
 
 bool ParseLine(std::istringstream& line, const std::string& key, JournalContent& content) {
@@ -77,11 +78,14 @@ bool ParseLine(std::istringstream& line, const std::string& key, JournalContent&
         content.mode = word == "Jukta" ? FontMode::Jukta : FontMode::Hindi;
     } else if (key == "current" || key == "record" || key == "codes") {
         int index = -1;
-        line >> index >> word;
+        line >> index;
         if (index < 0 || index > LastGlyph(content.mode)) return false;
         if (key == "current") {
             content.current = static_cast<std::int16_t>(index);
-        } else if (key == "record") {
+            return true;
+        }
+        line >> word;
+        if (key == "record") {
             const auto record = ByteArrayOfHex<kRecordBytes>(word);
             if (!record) return false;
             content.records.emplace_back(index, *record);
@@ -106,7 +110,7 @@ std::string JournalText(const JournalContent& content) {
     std::snprintf(checksum, sizeof checksum, "%016llx", static_cast<unsigned long long>(content.checksum));
     text << "checksum " << checksum << '\n';
     text << "mode " << ModeName(content.mode) << '\n';
-    text << "current " << content.current << " -\n";
+    text << "current " << content.current << '\n';
     for (const auto& [index, record] : content.records)
         text << "record " << index << ' ' << HexBytes(ArrayView(record.data(), record.size())) << '\n';
     for (const auto& [index, pair] : content.codes)
@@ -188,7 +192,8 @@ void RecoveryJournal::Create() {
     fs::create_directories(folder_, error);
     ::chmod(folder_.c_str(), 0700);
     for (int attempt = 0; attempt < 1000; ++attempt) {
-        const std::string name = std::to_string(::getpid()) + "-" + std::to_string(next++) + std::string(kSuffix);
+        const std::string name =
+            std::to_string(::getpid()) + "-" + std::to_string(next++) + std::string(kSuffix);
         const std::string path = (fs::path(folder_) / name).string();
         const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd < 0 && errno == EEXIST) continue;
@@ -231,8 +236,8 @@ void RecoveryJournal::Remove() {
     written_.clear();
 }
 
-std::optional<LeftJournal> FindLeftJournal(const std::string& folder, const std::string& fontFile, FontMode mode,
-                                           std::uint64_t checksum) {
+std::optional<LeftJournal> FindLeftJournal(const std::string& folder, const std::string& fontFile,
+                                           FontMode mode, std::uint64_t checksum) {
     const std::string wanted = JournalFontPath(fontFile);
     std::error_code error;
     std::optional<LeftJournal> found;

@@ -17,12 +17,12 @@ namespace ledfont {
 // What an editor had not saved yet: enough to put its font back together
 // from the file it was loaded from, if that file has not changed since.
 struct JournalContent {
-    std::string fontFile;         // the font's own file, absolute
-    std::uint64_t checksum = 0;   // FileChecksum of that file as loaded or last saved
+    std::string fontFile;        // the font's own file, absolute
+    std::uint64_t checksum = 0;  // FileChecksum of that file as loaded or last saved
     FontMode mode = FontMode::Hindi;
-    std::int16_t current = 0;     // the glyph on the canvas
-    std::vector<std::pair<int, RecordBytes>> records;           // changed records
-    std::vector<std::pair<int, std::array<Byte, 2>>> codes;     // changed code pairs
+    std::int16_t current = 0;                                // the glyph on the canvas
+    std::vector<std::pair<int, RecordBytes>> records;        // changed records
+    std::vector<std::pair<int, std::array<Byte, 2>>> codes;  // changed code pairs
     bool operator==(const JournalContent&) const = default;
 };
 
@@ -76,8 +76,8 @@ struct LeftJournal {
     std::string path;
     JournalContent content;
 };
-std::optional<LeftJournal> FindLeftJournal(const std::string& folder, const std::string& fontFile, FontMode mode,
-                                           std::uint64_t checksum);
+std::optional<LeftJournal> FindLeftJournal(const std::string& folder, const std::string& fontFile,
+                                           FontMode mode, std::uint64_t checksum);
 // Deletes a journal FindLeftJournal found, unless an editor took it since.
 void DiscardLeftJournal(const std::string& path);
 

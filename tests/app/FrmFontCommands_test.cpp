@@ -1,23 +1,22 @@
 // The window's commands driven as a user drives them: a click in the file
 // list, Load, painting on the canvas, the lists and options, "<<" and ">>",
-// New, Save, Save As and Make HEX File, and the questions before a loss. Saved font files and HEX files are compared byte for
-// byte with texts this file builds itself from the records it wrote.
-#include <gtest/gtest.h>
-
+// New, Save, Save As and Make HEX File, and the questions before a loss. Saved font files and HEX files are
+// compared byte for byte with texts this file builds itself from the records it wrote.
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
-#include <sys/wait.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
-#include <QGuiApplication>
-#include <QMouseEvent>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -304,7 +303,8 @@ TEST_P(OtherFile, MakeHexAndSaveAskBeforeReplacingAnotherFile) {
     Click("cmdSave");
 
     ASSERT_EQ(questions.asked().size(), 2u);
-    const QString loaded = Q(c.jukta ? "the Jukta font loaded from jukta.txt?" : "the Hindi font loaded from hindi.txt?");
+    const QString loaded =
+        Q(c.jukta ? "the Jukta font loaded from jukta.txt?" : "the Hindi font loaded from hindi.txt?");
     EXPECT_EQ(questions.asked()[0].text, Q("Replace other.hex with ") + loaded);
     EXPECT_EQ(questions.asked()[1].text, Q("Replace other.txt with ") + loaded);
     const bool replaced = c.answer == Answer::Save, ownWritten = c.answer == Answer::Discard;
@@ -355,7 +355,8 @@ TEST_P(UnsavedChanges, CloseAndLoadAskSaveDiscardOrCancelOnlyWhenSomethingWouldB
     ASSERT_EQ(questions.asked().size(), c.edited ? 1u : 0u);
     if (c.edited) {
         EXPECT_EQ(questions.asked()[0].title, Q("Unsaved Changes"));
-        EXPECT_TRUE(questions.asked()[0].text.startsWith(Q("The Hindi font loaded from hindi.txt has unsaved changes.")));
+        EXPECT_TRUE(questions.asked()[0].text.startsWith(
+            Q("The Hindi font loaded from hindi.txt has unsaved changes.")));
     }
     EXPECT_EQ(Read("hindi.txt"), FontText(c.answer == Answer::Save ? edited : hindi));
     EXPECT_EQ(fs::exists(journal), !goesOn);
@@ -446,7 +447,20 @@ TEST_F(FontEditor, NewFontIsBlankAndItsFirstSaveAsksForAFile) {
 
 // ---- Editing: every action one step of the history -------------------------
 
-enum class Action { Stroke, Columns, Class, Codes, Clear, ShiftLeft, ShiftDown, FlipH, FlipV, Invert, Paste, Step };
+enum class Action {
+    Stroke,
+    Columns,
+    Class,
+    Codes,
+    Clear,
+    ShiftLeft,
+    ShiftDown,
+    FlipH,
+    FlipV,
+    Invert,
+    Paste,
+    Step
+};
 
 struct EditCase {
     const char* name;
@@ -462,25 +476,47 @@ FontModel AfterAction(FontModel font, Action action) {
         for (int x = 0; x < 16; ++x)
             for (int y = 0; y < 16; ++y) font.SetLit(0, x, y, lit(x, y));
     };
-    const auto was = [&](int x, int y) { return x >= 0 && x < 16 && y >= 0 && y < 16 && before.Lit(0, x, y); };
+    const auto was = [&](int x, int y) {
+        return x >= 0 && x < 16 && y >= 0 && y < 16 && before.Lit(0, x, y);
+    };
     switch (action) {
         case Action::Stroke:
             for (int x = 2; x <= 6; ++x) font.SetLit(0, x, 9, true);
             break;
-        case Action::Columns: font.At(0, 0) = 12; break;
-        case Action::Class: font.At(0, 1) = 2 * 16 + font.At(0, 1) % 16; break;
-        case Action::Codes: font.codes[0] = 0x5C; break;
-        case Action::Clear: redraw([](int, int) { return false; }); break;
-        case Action::ShiftLeft: redraw([&](int x, int y) { return was(x + 1, y); }); break;
-        case Action::ShiftDown: redraw([&](int x, int y) { return was(x, y - 1); }); break;
-        case Action::FlipH: redraw([&](int x, int y) { return x < n ? was(n - 1 - x, y) : was(x, y); }); break;
-        case Action::FlipV: redraw([&](int x, int y) { return x < n ? was(x, 15 - y) : was(x, y); }); break;
-        case Action::Invert: redraw([&](int x, int y) { return x < n ? !was(x, y) : was(x, y); }); break;
+        case Action::Columns:
+            font.At(0, 0) = 12;
+            break;
+        case Action::Class:
+            font.At(0, 1) = 2 * 16 + font.At(0, 1) % 16;
+            break;
+        case Action::Codes:
+            font.codes[0] = 0x5C;
+            break;
+        case Action::Clear:
+            redraw([](int, int) { return false; });
+            break;
+        case Action::ShiftLeft:
+            redraw([&](int x, int y) { return was(x + 1, y); });
+            break;
+        case Action::ShiftDown:
+            redraw([&](int x, int y) { return was(x, y - 1); });
+            break;
+        case Action::FlipH:
+            redraw([&](int x, int y) { return x < n ? was(n - 1 - x, y) : was(x, y); });
+            break;
+        case Action::FlipV:
+            redraw([&](int x, int y) { return x < n ? was(x, 15 - y) : was(x, y); });
+            break;
+        case Action::Invert:
+            redraw([&](int x, int y) { return x < n ? !was(x, y) : was(x, y); });
+            break;
         case Action::Paste:
             for (int k = 0; k < 34; ++k) font.At(0, k) = before.At(5, k);
             if (font.Jukta()) font.codes[0] = before.Code(5, 0), font.codes[1] = before.Code(5, 1);
             break;
-        case Action::Step: font.SetLit(0, 1, 1, !before.Lit(0, 1, 1)); break;
+        case Action::Step:
+            font.SetLit(0, 1, 1, !before.Lit(0, 1, 1));
+            break;
     }
     return font;
 }
@@ -489,19 +525,37 @@ class Editing : public FontEditor, public testing::WithParamInterface<EditCase> 
 protected:
     void Do(Action action) {
         switch (action) {
-            case Action::Stroke: Drag(2, 6, 9); break;
-            case Action::Columns: Pick("cmbCols", "12"); break;
-            case Action::Class: Choose("optIkaar"); break;
+            case Action::Stroke:
+                Drag(2, 6, 9);
+                break;
+            case Action::Columns:
+                Pick("cmbCols", "12");
+                break;
+            case Action::Class:
+                Choose("optIkaar");
+                break;
             case Action::Codes:
                 SetCode(0, "5C");
                 QTest::keyClick(Find<QLineEdit>(&window, "txtJukta0"), Qt::Key_Return);
                 break;
-            case Action::Clear: window.ClearGlyph(); break;
-            case Action::ShiftLeft: window.ShiftGlyph(-1, 0); break;
-            case Action::ShiftDown: window.ShiftGlyph(0, 1); break;
-            case Action::FlipH: window.FlipGlyph(true); break;
-            case Action::FlipV: window.FlipGlyph(false); break;
-            case Action::Invert: window.InvertGlyph(); break;
+            case Action::Clear:
+                window.ClearGlyph();
+                break;
+            case Action::ShiftLeft:
+                window.ShiftGlyph(-1, 0);
+                break;
+            case Action::ShiftDown:
+                window.ShiftGlyph(0, 1);
+                break;
+            case Action::FlipH:
+                window.FlipGlyph(true);
+                break;
+            case Action::FlipV:
+                window.FlipGlyph(false);
+                break;
+            case Action::Invert:
+                window.InvertGlyph();
+                break;
             case Action::Paste: {
                 const FontModel& font = GetParam().jukta ? jukta : hindi;
                 std::string text = "ledfont-glyph 1\n";
@@ -520,10 +574,13 @@ protected:
     // Drags the left button along row y from column x0 to x1: one stroke.
     void Drag(int x0, int x1, int y) {
         auto* pic = Find<ledfont::PictureBox>(&window, "pic");
-        const auto at = [&](int x) { return pic->contentsRect().topLeft() + QPoint(10 * x + 5, 10 * y + 5) * pic->Scale(); };
+        const auto at = [&](int x) {
+            return pic->contentsRect().topLeft() + QPoint(10 * x + 5, 10 * y + 5) * pic->Scale();
+        };
         QTest::mousePress(pic, Qt::LeftButton, {}, at(x0));
         for (int x = x0 + 1; x <= x1; ++x) {
-            QMouseEvent move(QEvent::MouseMove, at(x), pic->mapToGlobal(at(x)), Qt::NoButton, Qt::LeftButton, {});
+            QMouseEvent move(QEvent::MouseMove, at(x), pic->mapToGlobal(at(x)), Qt::NoButton, Qt::LeftButton,
+                             {});
             QApplication::sendEvent(pic, &move);
         }
         QTest::mouseRelease(pic, Qt::LeftButton, {}, at(x1));
@@ -558,21 +615,17 @@ TEST_P(Editing, ActionIsOneStepThatUndoesAndRedoes) {
     EXPECT_TRUE(boxes.shown().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Actions, Editing,
-                         testing::Values(EditCase{"Stroke", false, Action::Stroke},
-                                         EditCase{"Columns", false, Action::Columns},
-                                         EditCase{"Class", false, Action::Class},
-                                         EditCase{"CodeBox", true, Action::Codes},
-                                         EditCase{"Clear", false, Action::Clear},
-                                         EditCase{"ShiftLeft", false, Action::ShiftLeft},
-                                         EditCase{"ShiftDown", true, Action::ShiftDown},
-                                         EditCase{"FlipHorizontal", false, Action::FlipH},
-                                         EditCase{"FlipVertical", false, Action::FlipV},
-                                         EditCase{"Invert", true, Action::Invert},
-                                         EditCase{"PasteHindi", false, Action::Paste},
-                                         EditCase{"PasteJukta", true, Action::Paste},
-                                         EditCase{"StoreOfAStep", false, Action::Step}),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Actions, Editing,
+    testing::Values(EditCase{"Stroke", false, Action::Stroke}, EditCase{"Columns", false, Action::Columns},
+                    EditCase{"Class", false, Action::Class}, EditCase{"CodeBox", true, Action::Codes},
+                    EditCase{"Clear", false, Action::Clear}, EditCase{"ShiftLeft", false, Action::ShiftLeft},
+                    EditCase{"ShiftDown", true, Action::ShiftDown},
+                    EditCase{"FlipHorizontal", false, Action::FlipH},
+                    EditCase{"FlipVertical", false, Action::FlipV}, EditCase{"Invert", true, Action::Invert},
+                    EditCase{"PasteHindi", false, Action::Paste}, EditCase{"PasteJukta", true, Action::Paste},
+                    EditCase{"StoreOfAStep", false, Action::Step}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 // History runs across glyphs: undoing an edit of glyph 0 from glyph 3 shows
 // glyph 0 again; Load starts a new history.
@@ -913,7 +966,8 @@ pid_t StartEditorToKill(const std::string& file, std::string& journal) {
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, out[1], 1);
     posix_spawn_file_actions_addclose(&actions, out[0]);
-    std::vector<char*> argv{const_cast<char*>(LEDFONT_EDITOR_TO_KILL), const_cast<char*>(file.c_str()), nullptr};
+    std::vector<char*> argv{const_cast<char*>(LEDFONT_EDITOR_TO_KILL), const_cast<char*>(file.c_str()),
+                            nullptr};
     pid_t pid = -1;
     if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid = -1;
     posix_spawn_file_actions_destroy(&actions);

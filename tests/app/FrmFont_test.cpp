@@ -1,3 +1,5 @@
+#include "FrmFont.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -5,19 +7,17 @@
 #include <QIcon>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QStatusBar>
 #include <algorithm>
 #include <string>
 #include <vector>
 
-#include <QMenuBar>
-#include <QStatusBar>
-
 #include "ComboBox.h"
 #include "Frame.h"
-#include "FrmFont.h"
 #include "MainWindow.h"
-#include "ShortcutsDialog.h"
 #include "Shape.h"
+#include "ShortcutsDialog.h"
 #include "WidgetLookup.h"
 
 namespace {
@@ -187,17 +187,17 @@ TEST(MainWindowShell, MenuBarAboveAndStatusBarBelowTheUnchangedWindow) {
 
     // Help > Keyboard shortcuts lists every command, with Qt's standard keys.
     const auto rows = ledfont::ShortcutRows(*main.menuBar());
-    for (const auto& row : std::vector<std::pair<QString, QString>>{
-             {Q("Edit ▸ Undo"), Q("Ctrl+Z")},
-             {Q("Edit ▸ Copy"), Q("Ctrl+C")},
-             {Q("Edit ▸ Clear glyph"), Q("Del")},
-             {Q("Edit ▸ Shift left"), Q("Alt+Left")},
-             {Q("Go ▸ Next"), Q("PgDown")},
-             {Q("Go ▸ First"), Q("Home")},
-             {Q("Go ▸ Go to glyph…"), Q("Ctrl+G")}})
+    for (const auto& row : std::vector<std::pair<QString, QString>>{{Q("Edit ▸ Undo"), Q("Ctrl+Z")},
+                                                                    {Q("Edit ▸ Copy"), Q("Ctrl+C")},
+                                                                    {Q("Edit ▸ Clear glyph"), Q("Del")},
+                                                                    {Q("Edit ▸ Shift left"), Q("Alt+Left")},
+                                                                    {Q("Go ▸ Next"), Q("PgDown")},
+                                                                    {Q("Go ▸ First"), Q("Home")},
+                                                                    {Q("Go ▸ Go to glyph…"), Q("Ctrl+G")}})
         EXPECT_NE(std::find(rows.begin(), rows.end(), row), rows.end()) << row.first.toStdString();
     EXPECT_EQ(rows.size(), 7u + 13u + 5u + 1u);
-    const auto redo = std::find_if(rows.begin(), rows.end(), [](const auto& r) { return r.first == Q("Edit ▸ Redo"); });
+    const auto redo =
+        std::find_if(rows.begin(), rows.end(), [](const auto& r) { return r.first == Q("Edit ▸ Redo"); });
     ASSERT_NE(redo, rows.end());
     EXPECT_TRUE(redo->second.startsWith(Q("Ctrl+Shift+Z, Ctrl+Y")));
 }

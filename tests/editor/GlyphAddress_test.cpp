@@ -19,10 +19,10 @@ TEST(GlyphAddress, CodeIndexOrCharacterNamesAGlyphOfTheFont) {
         const char* text;
         int index;
     } cases[] = {
-        {hindi, "0915", 0x15}, {hindi, "097f", 0x7F}, {hindi, "1F", 0x1F},  {hindi, "क", 0x15},
-        {hindi, " ि ", 0x3F},  {hindi, "0A15", -1},   {hindi, "80", -1},    {hindi, "क्ष", -1},
+        {hindi, "0915", 0x15}, {hindi, "097f", 0x7F}, {hindi, "1F", 0x1F},     {hindi, "क", 0x15},
+        {hindi, " ि ", 0x3F},  {hindi, "0A15", -1},   {hindi, "80", -1},       {hindi, "क्ष", -1},
         {hindi, "", -1},       {hindi, "k", -1},      {hindi, "\xE0\xA4", -1}, {jukta, "1F", 0x1F},
-        {jukta, "40", -1},     {jukta, "0915", -1},   {jukta, "क्ष", 9},    {jukta, "त्र", -1},
+        {jukta, "40", -1},     {jukta, "0915", -1},   {jukta, "क्ष", 9},        {jukta, "त्र", -1},
         {jukta, "क", -1},
     };
     for (const auto& c : cases) {

@@ -1,11 +1,11 @@
 #include "RecoveryJournal.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 namespace ledfont {
 namespace {
@@ -41,7 +41,8 @@ TEST(RecoveryJournal, TextReadsBackWholeAndNothingCutShortReads) {
 // The journal of a running editor is its own: nobody else finds it, and it
 // is found as left behind only once its editor let it go.
 TEST(RecoveryJournal, OnlyAJournalNoEditorHoldsIsFoundForItsFileModeAndChecksum) {
-    const fs::path folder = fs::temp_directory_path() / ("ledfont-journal-test-" + std::to_string(::getpid()));
+    const fs::path folder =
+        fs::temp_directory_path() / ("ledfont-journal-test-" + std::to_string(::getpid()));
     fs::remove_all(folder);
     JournalContent content = Sample();
     content.fontFile = JournalFontPath("/fonts/a.txt");
@@ -56,7 +57,8 @@ TEST(RecoveryJournal, OnlyAJournalNoEditorHoldsIsFoundForItsFileModeAndChecksum)
     EXPECT_FALSE(FindLeftJournal(folder.string(), "/fonts/b.txt", FontMode::Jukta, content.checksum));
     EXPECT_FALSE(FindLeftJournal(folder.string(), "/fonts/a.txt", FontMode::Hindi, content.checksum));
     EXPECT_FALSE(FindLeftJournal(folder.string(), "/fonts/a.txt", FontMode::Jukta, content.checksum + 1));
-    const auto found = FindLeftJournal(folder.string(), "/fonts/../fonts/a.txt", FontMode::Jukta, content.checksum);
+    const auto found =
+        FindLeftJournal(folder.string(), "/fonts/../fonts/a.txt", FontMode::Jukta, content.checksum);
     ASSERT_TRUE(found);
     EXPECT_EQ(found->content, content);
     DiscardLeftJournal(found->path);
