@@ -39,11 +39,11 @@ std::optional<std::vector<char32_t>> CodePoints(std::string_view text) {
                            : (lead >> 3) == 30 ? 4
                                                : 0;
         if (length == 0 || i + static_cast<std::size_t>(length) > text.size()) return std::nullopt;
-        char32_t point = length == 1 ? lead : lead & (0x7F >> length);
+        char32_t point = length == 1 ? char32_t{lead} : static_cast<char32_t>(lead & (0x7Fu >> length));
         for (int k = 1; k < length; ++k) {
             const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
             if ((next >> 6) != 2) return std::nullopt;
-            point = (point << 6) | (next & 0x3F);
+            point = (point << 6) | static_cast<char32_t>(next & 0x3Fu);
         }
         points.push_back(point);
         i += static_cast<std::size_t>(length);
