@@ -1,5 +1,6 @@
 #include "FrmFont.h"
 
+#include <QAbstractButton>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,6 +53,10 @@ FrmFont::FrmFont(QWidget* parent)
     CreateControls();
     WireHandlers();
     FormLoad();
+    // Every change reaches the journal within a second.
+    watch_.setInterval(500);
+    connect(&watch_, &QTimer::timeout, this, [this] { WatchChanges(); });
+    watch_.start();
 }
 
 // The controls go first, while the editor they call into still exists: a
@@ -109,7 +114,6 @@ void FrmFont::CreateEditorArea() {
 
 void FrmFont::CreateFileArea() {
     cmdNew = Place(new CommandButton(QStringLiteral("New")), "cmdNew");
-    cmdNew->setEnabled(false);  // "New" has no command; it stays greyed
     Dir1 = Place(new DirListBox, "Dir1");
     File1 = Place(new FileListBox, "File1");
     optHindi = Place(new OptionButton(QStringLiteral("Hindi")), "optHindi");
@@ -139,13 +143,28 @@ void FrmFont::SetTabOrder() {
 void FrmFont::WireHandlers() {
     pic->SetMouseDownHandler([this](int b, int s, float x, float y) { picMouseDown(b, s, x, y); });
     pic->SetMouseMoveHandler([this](int b, int s, float x, float y) { picMouseMove(b, s, x, y); });
-    glyph_.cmbCols->SetClickHandler([this] { transfer_.ColsClick(); });
-    glyph_.cmbCentre->SetClickHandler([this] { transfer_.CentreClick(); });
+    glyph_.cmbCols->SetClickHandler([this] {
+        transfer_.ColsClick();
+        history_.Record();
+    });
+    glyph_.cmbCentre->SetClickHandler([this] {
+        transfer_.CentreClick();
+        history_.Record();
+    });
+    // The class options and the code boxes have no handler of their own; the
+    // history hears of them: an option when it is clicked, a box when its
+    // editing is finished (one step per box edited, not per key).
+    for (OptionButton* option : {glyph_.optConst, glyph_.optVowel, glyph_.optIkaar})
+        connect(option, &QAbstractButton::clicked, this, [this] { history_.Record(); });
+    for (QLineEdit* box : glyph_.txtJukta)
+        connect(box, &QLineEdit::editingFinished, this, [this] { history_.Record(); });
+    KeepKeysOfFocusedControls();
     cmdShowDec->SetClickHandler([this] { cmdShowDecClick(); });
     cmdShowInc->SetClickHandler([this] { cmdShowIncClick(); });
     Drive1->SetChangeHandler([this] { Drive1Change(); });
     Dir1->SetChangeHandler([this] { Dir1Change(); });
     File1->SetClickHandler([this] { File1Click(); });
+    cmdNew->SetClickHandler([this] { cmdNewClick(); });
     cmdLoad->SetClickHandler([this] { cmdLoadClick(); });
     cmdSave->SetClickHandler([this] { cmdSaveClick(); });
     cmdConvertToHex->SetClickHandler([this] { cmdConvertToHexClick(); });
@@ -162,14 +181,21 @@ void FrmFont::FormLoad() {
         glyph_.cmbCentre->AddItem(QString::number(centre));
     glyph_.cmbCentre->SetListIndex(0);
     transfer_.RememberShownGlyph();  // the blank canvas stands for glyph 0 until a load
+    saved_.Remember(font_);
+    history_.Clear();
 }
 
 void FrmFont::picMouseDown(int button, int shift, float x, float y) {
+    ++stroke_;
     grid_.MouseDown(button, shift, x, y, font_.MapBytes);
+    history_.Record(stroke_);
+    Changed();
 }
 
 void FrmFont::picMouseMove(int button, int shift, float x, float y) {
+    if (listeners_.pointer) listeners_.pointer(LedGrid::CellOf(x), LedGrid::CellOf(y));
     grid_.MouseMove(button, shift, x, y, font_.MapBytes);
+    if (button == kLeftButton || button == kRightButton) history_.Record(stroke_);
 }
 
 void FrmFont::Drive1Change() { Dir1->SetPath(Drive1->Drive()); }
@@ -180,7 +206,12 @@ void FrmFont::Dir1Change() { File1->SetPath(Dir1->Path()); }
 // folder afterwards keeps it.
 void FrmFont::File1Click() {
     font_.FontFile = File1->FilePath();
-    lblFile->setText(QStringLiteral("File : ") + QFile::decodeName(QByteArray::fromStdString(font_.FontFile)));
+    ShowChosenFile();
+}
+
+void FrmFont::ShowChosenFile() {
+    const QString file = QFile::decodeName(QByteArray::fromStdString(font_.FontFile));
+    lblFile->setText(file.isEmpty() ? QStringLiteral("File :") : QStringLiteral("File : ") + file);
 }
 
 }  // namespace ledfont

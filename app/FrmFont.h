@@ -1,12 +1,19 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <optional>
 #include <string_view>
 
+#include "EditHistory.h"
 #include "FontState.h"
 #include "GlyphTransfer.h"
 #include "LedCanvas.h"
 #include "LedGrid.h"
+#include "RecoveryJournal.h"
+#include "SavedFont.h"
 #include "WidgetGlyphControls.h"
 
 class QLabel;
@@ -40,6 +47,53 @@ public:
     LedGrid& Grid() { return grid_; }
     GlyphTransfer& Transfer() { return transfer_; }
 
+    // What the main window around the layout hears of the window's work.
+    struct Listeners {
+        std::function<void(const QString&)> status;        // what a command did
+        std::function<void(int column, int row)> pointer;  // the cell under the pointer
+        std::function<void()> changed;                     // unsaved changes, Save's state
+    };
+    void SetListeners(Listeners listeners) { listeners_ = std::move(listeners); }
+
+    // The file commands, for the buttons and the menus. Each asks first when
+    // changes would be lost or another file replaced, reports its failure in
+    // its own error box, and returns whether it ran to its end.
+    bool NewFont(FontMode mode);
+    bool LoadFile();
+    bool SaveFile();
+    bool SaveFileAs();
+    bool MakeHex();
+    // Asks Save, Discard or Cancel when there are unsaved changes; true when
+    // the window may close. The journal goes with a close.
+    bool MayClose();
+
+    // Unsaved changes: the mode's records or code pairs differ from the
+    // bytes last loaded or saved, or the glyph was edited since it was shown.
+    bool HasUnsavedChanges() const;
+    bool CanSave() const;
+    // The file the font was loaded from or last saved to; empty for a new font.
+    const std::string& OwnFile() const { return ownFile_; }
+    // Brings the journal and the listeners up to date (a timer does it twice a second).
+    void WatchChanges();
+    const RecoveryJournal& Journal() const { return journal_; }
+
+    // The editing commands, for the Edit and Go menus. Each is one step of
+    // the history; those that store the glyph report a failed store.
+    EditHistory& History() { return history_; }
+    void Undo();
+    void Redo();
+    void CopyGlyph();
+    void CutGlyph();
+    void PasteGlyph();
+    void ClearGlyph();
+    void ShiftGlyph(int dx, int dy);
+    void FlipGlyph(bool horizontal);
+    void InvertGlyph();
+    void GoPrevious() { cmdShowDecClick(); }
+    void GoNext() { cmdShowIncClick(); }
+    void GoTo(int index);
+    void GoToGlyph();  // asks which
+
 private:
     void CreateControls();
     void CreateEditorArea();
@@ -58,11 +112,29 @@ private:
     void File1Click();
     void cmdShowDecClick();
     void cmdShowIncClick();
+    void cmdNewClick();
     void cmdLoadClick();
     void cmdSaveClick();
     void cmdConvertToHexClick();
-    void LoadChosenFont();
+    void LoadChosenFont(const std::string& file);
     void ShowFirstGlyph();
+
+    void EditGlyph(const std::function<RecordBytes(const RecordBytes&)>& edit);
+    void KeepKeysOfFocusedControls();
+
+    // Safe keeping of the user's work.
+    void StoreEditedGlyph();
+    bool SaveTo(const std::string& file);
+    void WriteVerifiedHex(const std::string& fontFile);
+    void TookFile(const std::string& file, bool saved);
+    bool AskToKeepChanges(const QString& before);
+    std::optional<std::string> ChooseTarget(const std::string& chosen, const char* extension);
+    QString FontDescription() const;
+    void ShowChosenFile();
+    void OfferRecovery();
+    JournalContent JournalNow() const;
+    void Status(const QString& text);
+    void Changed();
 
     FontState font_;
     LedCanvas canvas_;
@@ -73,7 +145,18 @@ private:
     GlyphWidgets glyph_;
     WidgetGlyphControls glyphControls_;
     GlyphTransfer transfer_;
-    bool fontLoaded_ = false;  // a Load's file step has succeeded
+    EditHistory history_{font_, transfer_};
+    int stroke_ = 0;           // press to release of a mouse button paints one stroke
+    bool fontLoaded_ = false;  // a Load's file step has succeeded, or New made a font
+
+    SavedFont saved_;            // the font as last loaded or saved
+    std::string ownFile_;        // where it was loaded from or saved to
+    bool ownFileSaved_ = false;  // last saved there rather than loaded
+    std::uint64_t ownChecksum_ = 0;
+    RecoveryJournal journal_;
+    QTimer watch_;
+    bool journalFailed_ = false;  // said once in the status bar
+    Listeners listeners_;
 
     Frame* Frame1 = nullptr;
     Frame* Frame2 = nullptr;

@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "FrmFont.h"
+#include "MainWindow.h"
 
 namespace {
 bool HasDisplay() {
@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(LEDFONT_APP_ID));
-    ledfont::FrmFont frmFont;
-    frmFont.show();
+    ledfont::MainWindow window;
+    window.show();
     return QApplication::exec();
 }

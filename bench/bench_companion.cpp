@@ -23,6 +23,7 @@
 
 #include "FontFile.h"
 #include "PatternedFont.h"
+#include "RatioReporter.h"
 
 extern char** environ;
 
@@ -145,37 +146,9 @@ void BM_LedfontPreviewPictureProcess(benchmark::State& s) {
 }
 BENCHMARK(BM_LedfontPreviewPictureProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// Keeps each benchmark's time per process (the median when runs are
-// repeated) so the ratio can be told at the end.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs) {
-            if (run.error_occurred || run.iterations == 0) continue;
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (run.run_type == Run::RT_Iteration || median)
-                seconds_[run.run_name.function_name] = run.GetAdjustedRealTime();
-        }
-    }
-    void PrintRatio() const {
-        const auto ours = seconds_.find("BM_LedfontHexProcess");
-        const auto theirs = seconds_.find("BM_SrecCatProcess");
-        if (ours == seconds_.end() || theirs == seconds_.end() || theirs->second <= 0) return;
-        std::cout << "ledfont hex / srec_cat = " << ours->second / theirs->second << '\n';
-    }
-
-private:
-    std::map<std::string, double> seconds_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.PrintRatio();
-    benchmark::Shutdown();
-    return 0;
+    return ledfont::bench::RunWithRatio(
+        argc, argv, {"BM_LedfontHexProcess", "BM_SrecCatProcess", "ledfont hex / srec_cat"});
 }

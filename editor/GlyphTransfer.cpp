@@ -1,7 +1,10 @@
 #include "GlyphTransfer.h"
 
-#include "HexText.h"
+#include <algorithm>
+
+#include "GlyphEdits.h"
 #include "GlyphRecord.h"
+#include "HexText.h"
 #include "TextToByte.h"
 
 namespace ledfont {
@@ -24,14 +27,9 @@ int SelectedClass(const GlyphControls& controls) {
 }  // namespace
 
 void GlyphTransfer::LoadCharacter(std::int16_t index) {
-    GlyphRecord record(font_.FontBytes, index);
-    const int n = record.ColumnCount();
-    const int glyphClass = record.Class();
-    ShowBitmap(index);
-    if (IsShownClass(glyphClass)) controls_.SelectClass(static_cast<GlyphClass>(glyphClass));
-    ShowColumnCount(n);
-    controls_.SetCentreListIndex(record.CentreColumn() - kFirstCentreItem);
-    CentreClick();
+    RecordBytes record{};
+    for (int k = 0; k < kRecordBytes; ++k) record[static_cast<std::size_t>(k)] = font_.FontBytes(index, k);
+    ShowRecord(record);
     controls_.SetLocCaption(LocCaption(index, font_.IsJukta));
     if (font_.IsJukta) ShowCodes(index);
     ByteArray<51> map;
@@ -39,13 +37,36 @@ void GlyphTransfer::LoadCharacter(std::int16_t index) {
     shown_ = ReadEditor(index, map);
 }
 
-void GlyphTransfer::ShowBitmap(std::int16_t index) {
-    grid_.Canvas().Cls();
-    grid_.DrawGrid();
-    GlyphRecord record(font_.FontBytes, index);
-    for (int c = 0; c < 16; ++c)
-        for (int r = 0; r < 16; ++r)
-            if (record.IsLit(c, r)) grid_.OnLED(c, r);
+// Bitmap, class option, column count and its line, centre and its marker, in
+// the order LoadCharacter shows them.
+void GlyphTransfer::ShowRecord(const RecordBytes& record) {
+    const int n = record[0];
+    const int glyphClass = record[1] / 16;
+    ShowBitmap(record);
+    if (IsShownClass(glyphClass)) controls_.SelectClass(static_cast<GlyphClass>(glyphClass));
+    ShowColumnCount(n);
+    controls_.SetCentreListIndex(record[1] % 16 - kFirstCentreItem);
+    CentreClick();
+}
+
+// Cleared and drawn again, the canvas would end the same: only the cells
+// whose state differs are painted, so a step through the glyphs, or an undo,
+// redraws little. The grid and the green line follow with the column count.
+void GlyphTransfer::ShowBitmap(const RecordBytes& record) {
+    ByteArray<51> map;
+    grid_.GetMap(map);
+    for (int c = 0; c < kGridSide; ++c) {
+        for (int r = 0; r < kGridSide; ++r) {
+            const bool lit = IsLitIn(record, c, r);
+            const bool shown = ((map(2 * c + r / 8) >> (r % 8)) & 1) == 0;
+            if (lit == shown) continue;
+            if (lit) {
+                grid_.OnLED(c, r);
+            } else {
+                grid_.OffLED(c, r);
+            }
+        }
+    }
 }
 
 void GlyphTransfer::ShowColumnCount(int n) {
@@ -64,7 +85,22 @@ void GlyphTransfer::ShowCodes(std::int16_t index) {
     for (int slot = 0; slot < 2; ++slot) controls_.SetJuktaText(slot, HexCh(font_.JuktaCodes(index, slot)));
 }
 
-GlyphTransfer::EditorGlyph GlyphTransfer::ReadEditor(std::int16_t index, const ByteArray<51>& map) const {
+EditorGlyph GlyphTransfer::ReadEditorGlyph() const {
+    ByteArray<51> map;
+    grid_.GetMap(map);
+    return ReadEditor(font_.CurChar, map);
+}
+
+void GlyphTransfer::ShowEditorGlyph(const EditorGlyph& glyph) {
+    ShowRecord(glyph.record);
+    if (font_.IsJukta)
+        for (int slot = 0; slot < 2; ++slot)
+            controls_.SetJuktaText(slot, glyph.codes[static_cast<std::size_t>(slot)]);
+}
+
+bool GlyphTransfer::IsEdited() const { return !shown_ || *shown_ != ReadEditorGlyph(); }
+
+EditorGlyph GlyphTransfer::ReadEditor(std::int16_t index, const ByteArray<51>& map) const {
     EditorGlyph glyph;
     glyph.index = index;
     glyph.record[0] = static_cast<Byte>(controls_.ColsListIndex() + kFirstColumnItem);
@@ -72,7 +108,8 @@ GlyphTransfer::EditorGlyph GlyphTransfer::ReadEditor(std::int16_t index, const B
     glyph.record[1] = static_cast<Byte>(value);
     for (int i = 0; i < kBitmapBytes; ++i) glyph.record[static_cast<std::size_t>(2 + i)] = map(i);
     if (font_.IsJukta)
-        for (int slot = 0; slot < 2; ++slot) glyph.codes[slot] = controls_.JuktaText(slot);
+        for (int slot = 0; slot < 2; ++slot)
+            glyph.codes[static_cast<std::size_t>(slot)] = controls_.JuktaText(slot);
     return glyph;
 }
 
@@ -84,6 +121,7 @@ void GlyphTransfer::SaveCharacter(std::int16_t index) {
     record.SetClassAndCentre(SelectedClass(controls_), controls_.CentreListIndex() + kFirstCentreItem);
     for (int i = 0; i < kBitmapBytes; ++i) record.SetBitmapByte(i, font_.MapBytes(i));
     if (font_.IsJukta) StoreCodes(index);
+    shown_ = ReadEditor(index, font_.MapBytes);  // the record now holds what the editor shows
 }
 
 void GlyphTransfer::StoreCodes(std::int16_t index) {
@@ -105,7 +143,7 @@ void GlyphTransfer::ColsClick() {
 
 void GlyphTransfer::CentreClick() {
     const PicGeometry& pic = grid_.Pic();
-    const double step = static_cast<double>(controls_.CentreListIndex()) * pic.Width / 16.0;
+    const double step = static_cast<double>(controls_.CentreListIndex()) * pic.Width / kGridSide;
     controls_.SetCentreMarkerLeft(static_cast<float>(pic.Left + step));
 }
 
@@ -118,6 +156,12 @@ void GlyphTransfer::ShowDecClick() {
 void GlyphTransfer::ShowIncClick() {
     SaveCharacter(font_.CurChar);
     if (font_.CurChar < LastGlyph(font_.Mode())) ++font_.CurChar;
+    LoadCharacter(font_.CurChar);
+}
+
+void GlyphTransfer::GoToClick(std::int16_t index) {
+    SaveCharacter(font_.CurChar);
+    font_.CurChar = std::clamp<std::int16_t>(index, 0, static_cast<std::int16_t>(LastGlyph(font_.Mode())));
     LoadCharacter(font_.CurChar);
 }
 

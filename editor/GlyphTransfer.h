@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "EditorGlyph.h"
 #include "FontState.h"
 #include "GlyphControls.h"
 #include "LedGrid.h"
@@ -36,21 +37,27 @@ public:
     void CentreClick();   // Click of cmbCentre: places shpCentre
     void ShowDecClick();  // "<<"
     void ShowIncClick();  // ">>"
+    // Stores the glyph as a step does and shows glyph index (kept within the mode).
+    void GoToClick(std::int16_t index);
 
     // Takes what the editor shows now as the unedited state of glyph CurChar
     // (the window calls it after start-up, when the blank canvas stands for glyph 0).
     void RememberShownGlyph();
 
+    // What the editor holds of glyph CurChar now: what SaveCharacter would store.
+    EditorGlyph ReadEditorGlyph() const;
+    // Puts a glyph's record bytes (and, in a Jukta font, its code texts) on
+    // the canvas and into the controls, as LoadCharacter shows a record, but
+    // leaves the label, CurChar and the state the glyph was shown in alone.
+    void ShowEditorGlyph(const EditorGlyph& glyph);
+    // Whether the canvas or a control was edited since the glyph was shown
+    // (or last stored).
+    bool IsEdited() const;
+
 private:
-    // What SaveCharacter would store: record bytes 0..33 and, in a Jukta font, the code texts.
-    struct EditorGlyph {
-        std::int16_t index = 0;
-        std::array<Byte, kRecordBytes> record{};
-        std::string codes[2];
-        bool operator==(const EditorGlyph&) const = default;
-    };
     EditorGlyph ReadEditor(std::int16_t index, const ByteArray<51>& map) const;
-    void ShowBitmap(std::int16_t index);
+    void ShowRecord(const RecordBytes& record);
+    void ShowBitmap(const RecordBytes& record);
     void ShowColumnCount(int n);
     void ShowCodes(std::int16_t index);
     void StoreCodes(std::int16_t index);

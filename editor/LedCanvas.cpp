@@ -33,13 +33,10 @@ void LedCanvas::Line(float x1, float y1, float x2, float y2, Colour colour) {
     int x = ToUnit(x1), y = ToUnit(y1);
     int xEnd = ToUnit(x2), yEnd = ToUnit(y2);
     // Grid and column lines are upright or level and run far past the canvas:
-    // walk only their visible part. Other lines are walked whole (bounded by kFar).
-    if (x == xEnd) {
-        y = std::clamp(y, -1, kUnits);
-        yEnd = std::clamp(yEnd, -1, kUnits);
-    } else if (y == yEnd) {
-        x = std::clamp(x, -1, kUnits);
-        xEnd = std::clamp(xEnd, -1, kUnits);
+    // only their visible part is drawn. Other lines are walked whole (bounded by kFar).
+    if (x == xEnd || y == yEnd) {
+        UprightOrLevel(x, y, xEnd, yEnd, colour);
+        return;
     }
     const int dx = std::abs(xEnd - x), dy = -std::abs(yEnd - y);
     const int sx = x < xEnd ? 1 : -1, sy = y < yEnd ? 1 : -1;
@@ -51,6 +48,15 @@ void LedCanvas::Line(float x1, float y1, float x2, float y2, Colour colour) {
         if (e2 >= dy) { err += dy; x += sx; }
         if (e2 <= dx) { err += dx; y += sy; }
     }
+    Changed();
+}
+
+// The grid and the column-count line, walked only where they are visible.
+void LedCanvas::UprightOrLevel(int x1, int y1, int x2, int y2, Colour colour) {
+    const int left = std::max(0, std::min(x1, x2)), right = std::min(kLast, std::max(x1, x2));
+    const int top = std::max(0, std::min(y1, y2)), bottom = std::min(kLast, std::max(y1, y2));
+    for (int y = top; y <= bottom; ++y)
+        for (int x = left; x <= right; ++x) pixels_[static_cast<std::size_t>(y * kUnits + x)] = colour;
     Changed();
 }
 

@@ -44,6 +44,7 @@ public:
     void SetChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
 
 private:
+    void UprightOrLevel(int x1, int y1, int x2, int y2, Colour colour);
     void Changed() const {
         if (listener_) listener_();
     }

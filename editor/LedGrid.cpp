@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Error.h"
+#include "GlyphLimits.h"
 
 namespace ledfont {
 namespace {
@@ -49,7 +50,7 @@ void LedGrid::DrawColumnLine(int n) {
 }
 
 void LedGrid::GetMap(ByteArray<51>& MapBytes) const {
-    for (int c = 0; c < 16; ++c) {
+    for (int c = 0; c < kGridSide; ++c) {
         for (int h = 0; h < 2; ++h) {
             int v = 0;
             for (int k = 7; k >= 0; --k) {

@@ -1,16 +1,23 @@
 // The window's commands driven as a user drives them: a click in the file
 // list, Load, painting on the canvas, the lists and options, "<<" and ">>",
-// Save and Make HEX File. Saved font files and HEX files are compared byte for
-// byte with texts this file builds itself from the records it wrote.
-#include <gtest/gtest.h>
-
+// New, Save, Save As and Make HEX File, and the questions before a loss. Saved font files and HEX files are
+// compared byte for byte with texts this file builds itself from the records it wrote.
 #include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -31,9 +38,13 @@
 #include "DirListBox.h"
 #include "FileListBox.h"
 #include "FrmFont.h"
+#include "MainWindow.h"
 #include "MessageBox.h"
 #include "PictureBox.h"
+#include "Question.h"
 #include "WidgetLookup.h"
+
+extern char** environ;
 
 namespace {
 
@@ -51,8 +62,8 @@ protected:
         Write("hindi.txt", FontText(hindi));
         Write("jukta.txt", FontText(jukta));
         Write("other.txt", "junk\r\n");
-        window.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        main.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&main));
         OpenFolder(root.string());
     }
 
@@ -158,7 +169,9 @@ protected:
     QTemporaryDir dir;
     fs::path root;
     ledfont::MessageBoxInterceptor boxes;
-    FrmFont window;
+    ledfont::QuestionInterceptor questions;
+    ledfont::MainWindow main;
+    FrmFont& window = main.Form();
 };
 
 // ---- The road of an edit -------------------------------------------------
@@ -259,29 +272,455 @@ INSTANTIATE_TEST_SUITE_P(Modes, SteppingEnds,
 
 // ---- What Load shows, and what Save and Make HEX File write --------------
 
-class LoadedMode : public FontEditor, public testing::WithParamInterface<bool> {};
+// ---- Questions before a loss ---------------------------------------------
 
-// The table as the last Load left it: not the option chosen since, not the
-// canvas edit nobody stepped away from, into the file clicked last.
-TEST_P(LoadedMode, SaveAndHexWriteTheLoadedTableIntoTheLastClickedFile) {
-    const bool loadedJukta = GetParam();
-    const FontModel& font = loadedJukta ? jukta : hindi;
-    const std::string loaded = loadedJukta ? "jukta.txt" : "hindi.txt";
-    Load(loaded, loadedJukta);
-    Paint(4, 4, !Lit(4, 4));
+using ledfont::Answer;
+
+struct OtherFileCase {
+    const char* name;
+    bool jukta;
+    Answer answer;  // Save: replace other; Discard: the font's own file instead
+};
+
+class OtherFile : public FontEditor, public testing::WithParamInterface<OtherFileCase> {};
+
+// Make HEX File and Save onto a file the font did not come from ask first,
+// naming both. What they write is the loaded layout (not the option chosen
+// since) with the edit on the canvas, which nobody stepped away from.
+TEST_P(OtherFile, MakeHexAndSaveAskBeforeReplacingAnotherFile) {
+    const OtherFileCase& c = GetParam();
+    const FontModel& font = c.jukta ? jukta : hindi;
+    const std::string own = c.jukta ? "jukta" : "hindi";
+    Load(own + ".txt", c.jukta);
+    FontModel edited = font;
+    Flip(edited, 0, 4, 4);
     Pick("cmbCols", "15");
-    Choose(loadedJukta ? "optHindi" : "optJukta");
+    edited.At(0, 0) = 15;
+    Choose(c.jukta ? "optHindi" : "optJukta");
     ClickFile("other.txt");
-    Click("cmdSave");
+    questions.answers = {c.answer, c.answer};
     Click("cmdConvertToHex");
-    EXPECT_EQ(Read("other.txt"), FontText(font));
-    EXPECT_EQ(Read("other.hex"), HexText(font));
-    EXPECT_EQ(Read(loaded), FontText(font));
+    Click("cmdSave");
+
+    ASSERT_EQ(questions.asked().size(), 2u);
+    const QString loaded =
+        Q(c.jukta ? "the Jukta font loaded from jukta.txt?" : "the Hindi font loaded from hindi.txt?");
+    EXPECT_EQ(questions.asked()[0].text, Q("Replace other.hex with ") + loaded);
+    EXPECT_EQ(questions.asked()[1].text, Q("Replace other.txt with ") + loaded);
+    const bool replaced = c.answer == Answer::Save, ownWritten = c.answer == Answer::Discard;
+    EXPECT_EQ(Read("other.txt"), replaced ? FontText(edited) : "junk\r\n");
+    EXPECT_EQ(Read("other.hex"), replaced ? HexText(edited) : "");
+    EXPECT_EQ(Read(own + ".txt"), FontText(ownWritten ? edited : font));
+    EXPECT_EQ(Read(own + ".hex"), ownWritten ? HexText(edited) : "");
+    EXPECT_EQ(window.HasUnsavedChanges(), c.answer == Answer::Cancel);
     EXPECT_TRUE(boxes.shown().empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(HindiAndJukta, LoadedMode, testing::Bool(),
-                         [](const auto& row) { return std::string(row.param ? "Jukta" : "Hindi"); });
+INSTANTIATE_TEST_SUITE_P(Answers, OtherFile,
+                         testing::Values(OtherFileCase{"HindiReplace", false, Answer::Save},
+                                         OtherFileCase{"HindiOwnFile", false, Answer::Discard},
+                                         OtherFileCase{"HindiCancel", false, Answer::Cancel},
+                                         OtherFileCase{"JuktaReplace", true, Answer::Save},
+                                         OtherFileCase{"JuktaOwnFile", true, Answer::Discard},
+                                         OtherFileCase{"JuktaCancel", true, Answer::Cancel}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+struct LossCase {
+    const char* name;
+    bool close;  // else Load another font
+    bool edited;
+    Answer answer;
+};
+
+class UnsavedChanges : public FontEditor, public testing::WithParamInterface<LossCase> {};
+
+TEST_P(UnsavedChanges, CloseAndLoadAskSaveDiscardOrCancelOnlyWhenSomethingWouldBeLost) {
+    const LossCase& c = GetParam();
+    const FontModel second = MakeFont(false, 5);
+    Write("second.txt", FontText(second));
+    Load("hindi.txt", false);
+    FontModel edited = hindi;
+    if (c.edited) Flip(edited, 0, 6, 9);  // on the canvas only
+    window.WatchChanges();
+    ASSERT_EQ(window.Journal().Exists(), c.edited);
+    const std::string journal = window.Journal().Path();
+    questions.answers = {c.answer};
+    if (c.close) {
+        main.close();
+    } else {
+        Load("second.txt", false);
+    }
+
+    const bool goesOn = !c.edited || c.answer != Answer::Cancel;
+    ASSERT_EQ(questions.asked().size(), c.edited ? 1u : 0u);
+    if (c.edited) {
+        EXPECT_EQ(questions.asked()[0].title, Q("Unsaved Changes"));
+        EXPECT_TRUE(questions.asked()[0].text.startsWith(
+            Q("The Hindi font loaded from hindi.txt has unsaved changes.")));
+    }
+    EXPECT_EQ(Read("hindi.txt"), FontText(c.answer == Answer::Save ? edited : hindi));
+    EXPECT_EQ(fs::exists(journal), !goesOn);
+    if (c.close) {
+        EXPECT_EQ(main.isVisible(), !goesOn);
+    } else {
+        ExpectShows(goesOn ? second : edited, 0);
+    }
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, UnsavedChanges,
+                         testing::Values(LossCase{"CloseSave", true, true, Answer::Save},
+                                         LossCase{"CloseDiscard", true, true, Answer::Discard},
+                                         LossCase{"CloseCancel", true, true, Answer::Cancel},
+                                         LossCase{"CloseUnedited", true, false, Answer::Cancel},
+                                         LossCase{"LoadSave", false, true, Answer::Save},
+                                         LossCase{"LoadDiscard", false, true, Answer::Discard},
+                                         LossCase{"LoadCancel", false, true, Answer::Cancel},
+                                         LossCase{"LoadUnedited", false, false, Answer::Cancel}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+// Save stores the glyph being edited, and only that: a record the controls
+// cannot show (17 columns) goes out as it came in until someone edits it.
+TEST_F(FontEditor, SaveStoresTheEditedCanvasAndLeavesAnUntouchedUnshowableRecordAlone) {
+    FontModel odd = hindi;
+    odd.At(1, 0) = 17;
+    Write("odd.txt", FontText(odd));
+    Load("odd.txt", false);
+    FontModel edited = odd;
+    Flip(edited, 0, 2, 2);
+    Click("cmdSave");
+    EXPECT_EQ(Read("odd.txt"), FontText(edited));
+    Click("cmdShowInc");
+    Click("cmdSave");
+    Click("cmdConvertToHex");
+    EXPECT_EQ(Read("odd.txt"), FontText(edited));
+    EXPECT_EQ(Read("odd.hex"), HexText(edited));
+    EXPECT_FALSE(window.HasUnsavedChanges());
+    EXPECT_TRUE(boxes.shown().empty() && questions.asked().empty());
+}
+
+TEST_F(FontEditor, StoreThatFailsStopsSaveAndMakeHexBeforeTheyWriteAnything) {
+    Load("jukta.txt", true);
+    FontModel edited = jukta;
+    Flip(edited, 0, 1, 1);
+    SetCode(0, "G1");
+    Click("cmdSave");
+    Click("cmdConvertToHex");
+    ASSERT_EQ(boxes.shown().size(), 2u);
+    EXPECT_EQ(boxes.shown()[0].title, Q("Error Saving File"));
+    EXPECT_EQ(boxes.shown()[1].title, Q("Error Making HEX File"));
+    EXPECT_EQ(Read("jukta.txt"), FontText(jukta));
+    EXPECT_FALSE(fs::exists(root / "jukta.hex"));
+}
+
+// "New" makes a blank font of the chosen mode; it has no file, so Save asks
+// for one, and the status bar says what was written.
+TEST_F(FontEditor, NewFontIsBlankAndItsFirstSaveAsksForAFile) {
+    FontModel blank;
+    for (int c = 0; c < 64; ++c) {
+        blank.glyphs.insert(blank.glyphs.end(), {10, 1});
+        blank.glyphs.insert(blank.glyphs.end(), 32, 255);
+        blank.codes.insert(blank.codes.end(), {0, 0});
+    }
+    ClickFile("other.txt");
+    Choose("optJukta");
+    EXPECT_TRUE(Enabled("cmdNew"));
+    Click("cmdNew");
+    EXPECT_TRUE(Enabled("cmdSave") && Shown("FrameJ"));
+    EXPECT_EQ(Text("lblFile"), Q("File :"));
+    ExpectShows(blank, 0);
+    EXPECT_FALSE(window.HasUnsavedChanges());
+    Click("cmdConvertToHex");
+    ASSERT_NO_FATAL_FAILURE(ExpectOneBox("Error Making HEX File"));
+    questions.fileNames = {QString::fromStdString((root / "new.txt").string())};
+    Click("cmdSave");
+    EXPECT_EQ(Read("new.txt"), FontText(blank));
+    EXPECT_EQ(Read("other.txt"), "junk\r\n");
+    EXPECT_EQ(window.OwnFile(), (root / "new.txt").string());
+    EXPECT_EQ(main.statusBar()->currentMessage(),
+              QString::fromStdString("Saved 2304 lines to " + (root / "new.txt").string()));
+    Click("cmdConvertToHex");
+    EXPECT_EQ(Read("new.hex"), HexText(blank));
+    EXPECT_EQ(main.statusBar()->currentMessage(),
+              QString::fromStdString("Wrote " + (root / "new.hex").string() + ": 145 records, verified"));
+}
+
+// ---- Editing: every action one step of the history -------------------------
+
+enum class Action {
+    Stroke,
+    Columns,
+    Class,
+    Codes,
+    Clear,
+    ShiftLeft,
+    ShiftDown,
+    FlipH,
+    FlipV,
+    Invert,
+    Paste,
+    Step
+};
+
+struct EditCase {
+    const char* name;
+    bool jukta;
+    Action action;
+};
+
+// Glyph 0 of font after the action, computed here cell by cell.
+FontModel AfterAction(FontModel font, Action action) {
+    const FontModel before = font;
+    const int n = font.At(0, 0);
+    const auto redraw = [&](auto lit) {
+        for (int x = 0; x < 16; ++x)
+            for (int y = 0; y < 16; ++y) font.SetLit(0, x, y, lit(x, y));
+    };
+    const auto was = [&](int x, int y) {
+        return x >= 0 && x < 16 && y >= 0 && y < 16 && before.Lit(0, x, y);
+    };
+    switch (action) {
+        case Action::Stroke:
+            for (int x = 2; x <= 6; ++x) font.SetLit(0, x, 9, true);
+            break;
+        case Action::Columns:
+            font.At(0, 0) = 12;
+            break;
+        case Action::Class:
+            font.At(0, 1) = 2 * 16 + font.At(0, 1) % 16;
+            break;
+        case Action::Codes:
+            font.codes[0] = 0x5C;
+            break;
+        case Action::Clear:
+            redraw([](int, int) { return false; });
+            break;
+        case Action::ShiftLeft:
+            redraw([&](int x, int y) { return was(x + 1, y); });
+            break;
+        case Action::ShiftDown:
+            redraw([&](int x, int y) { return was(x, y - 1); });
+            break;
+        case Action::FlipH:
+            redraw([&](int x, int y) { return x < n ? was(n - 1 - x, y) : was(x, y); });
+            break;
+        case Action::FlipV:
+            redraw([&](int x, int y) { return x < n ? was(x, 15 - y) : was(x, y); });
+            break;
+        case Action::Invert:
+            redraw([&](int x, int y) { return x < n ? !was(x, y) : was(x, y); });
+            break;
+        case Action::Paste:
+            for (int k = 0; k < 34; ++k) font.At(0, k) = before.At(5, k);
+            if (font.Jukta()) font.codes[0] = before.Code(5, 0), font.codes[1] = before.Code(5, 1);
+            break;
+        case Action::Step:
+            font.SetLit(0, 1, 1, !before.Lit(0, 1, 1));
+            break;
+    }
+    return font;
+}
+
+class Editing : public FontEditor, public testing::WithParamInterface<EditCase> {
+protected:
+    void Do(Action action) {
+        switch (action) {
+            case Action::Stroke:
+                Drag(2, 6, 9);
+                break;
+            case Action::Columns:
+                Pick("cmbCols", "12");
+                break;
+            case Action::Class:
+                Choose("optIkaar");
+                break;
+            case Action::Codes:
+                SetCode(0, "5C");
+                QTest::keyClick(Find<QLineEdit>(&window, "txtJukta0"), Qt::Key_Return);
+                break;
+            case Action::Clear:
+                window.ClearGlyph();
+                break;
+            case Action::ShiftLeft:
+                window.ShiftGlyph(-1, 0);
+                break;
+            case Action::ShiftDown:
+                window.ShiftGlyph(0, 1);
+                break;
+            case Action::FlipH:
+                window.FlipGlyph(true);
+                break;
+            case Action::FlipV:
+                window.FlipGlyph(false);
+                break;
+            case Action::Invert:
+                window.InvertGlyph();
+                break;
+            case Action::Paste: {
+                const FontModel& font = GetParam().jukta ? jukta : hindi;
+                std::string text = "ledfont-glyph 1\n";
+                for (int k = 0; k < 34; ++k) text += Hex2(font.At(5, k)) + " ";
+                if (font.Jukta()) text += "\n" + Hex2(font.Code(5, 0)) + " " + Hex2(font.Code(5, 1));
+                QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+                window.PasteGlyph();
+                break;
+            }
+            case Action::Step:
+                Paint(1, 1, !Lit(1, 1));
+                Click("cmdShowInc");
+                break;
+        }
+    }
+    // Drags the left button along row y from column x0 to x1: one stroke.
+    void Drag(int x0, int x1, int y) {
+        auto* pic = Find<ledfont::PictureBox>(&window, "pic");
+        const auto at = [&](int x) {
+            return pic->contentsRect().topLeft() + QPoint(10 * x + 5, 10 * y + 5) * pic->Scale();
+        };
+        QTest::mousePress(pic, Qt::LeftButton, {}, at(x0));
+        for (int x = x0 + 1; x <= x1; ++x) {
+            QMouseEvent move(QEvent::MouseMove, at(x), pic->mapToGlobal(at(x)), Qt::NoButton, Qt::LeftButton,
+                             {});
+            QApplication::sendEvent(pic, &move);
+        }
+        QTest::mouseRelease(pic, Qt::LeftButton, {}, at(x1));
+    }
+};
+
+// The action leaves the glyph as computed; Undo brings back the glyph as
+// loaded, with nothing unsaved; Redo does the action again, and Save writes it.
+TEST_P(Editing, ActionIsOneStepThatUndoesAndRedoes) {
+    const EditCase& c = GetParam();
+    const FontModel& font = c.jukta ? jukta : hindi;
+    const std::string file = c.jukta ? "jukta.txt" : "hindi.txt";
+    Load(file, c.jukta);
+    const FontModel edited = AfterAction(font, c.action);
+    const int shown = c.action == Action::Step ? 1 : 0;
+    Do(c.action);
+    ExpectShows(edited, shown);
+    ASSERT_TRUE(window.HasUnsavedChanges());
+    window.Undo();
+    ExpectShows(c.action == Action::Step ? edited : font, 0);
+    if (c.action == Action::Step) {
+        EXPECT_EQ(window.Font().FontBytes(0, 2), font.At(0, 2)) << "the store is undone";
+        window.Undo();
+        ExpectShows(font, 0);
+    }
+    EXPECT_FALSE(window.HasUnsavedChanges());
+    window.Redo();
+    if (c.action == Action::Step) window.Redo();
+    ExpectShows(edited, shown);
+    Click("cmdSave");
+    EXPECT_EQ(Read(file), FontText(edited));
+    EXPECT_TRUE(boxes.shown().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Actions, Editing,
+    testing::Values(EditCase{"Stroke", false, Action::Stroke}, EditCase{"Columns", false, Action::Columns},
+                    EditCase{"Class", false, Action::Class}, EditCase{"CodeBox", true, Action::Codes},
+                    EditCase{"Clear", false, Action::Clear}, EditCase{"ShiftLeft", false, Action::ShiftLeft},
+                    EditCase{"ShiftDown", true, Action::ShiftDown},
+                    EditCase{"FlipHorizontal", false, Action::FlipH},
+                    EditCase{"FlipVertical", false, Action::FlipV}, EditCase{"Invert", true, Action::Invert},
+                    EditCase{"PasteHindi", false, Action::Paste}, EditCase{"PasteJukta", true, Action::Paste},
+                    EditCase{"StoreOfAStep", false, Action::Step}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// History runs across glyphs: undoing an edit of glyph 0 from glyph 3 shows
+// glyph 0 again; Load starts a new history.
+TEST_F(FontEditor, UndoShowsTheGlyphItChangesAndLoadStartsANewHistory) {
+    Load("hindi.txt", false);
+    window.ClearGlyph();
+    for (int i = 0; i < 3; ++i) Click("cmdShowInc");
+    window.Undo();  // the store of glyph 0
+    window.Undo();  // its clear
+    ExpectShows(hindi, 0);
+    window.Redo();
+    questions.answers = {Answer::Discard};
+    Load("jukta.txt", true);
+    EXPECT_FALSE(window.History().Stack().canUndo());
+}
+
+// The glyph goes through the clipboard as text a second editor reads; the
+// code pair only into a Jukta font; anything else on the clipboard is ignored.
+TEST_F(FontEditor, CopiedGlyphPastesIntoASecondEditor) {
+    Load("jukta.txt", true);
+    window.CopyGlyph();
+    std::string expected = "ledfont-glyph 1\n";
+    for (int k = 0; k < 34; ++k) expected += (k ? " " : "") + Hex2(jukta.At(0, k));
+    expected += "\n07 AB\n";
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), expected);
+
+    for (const bool intoJukta : {true, false}) {
+        ledfont::MainWindow second;
+        FrmFont& other = second.Form();
+        const FontModel target = MakeFont(intoJukta, 3);
+        Write("second.txt", FontText(target));
+        other.Font().FontFile = (root / "second.txt").string();
+        Find<QAbstractButton>(&other, intoJukta ? "optJukta" : "optHindi")->setChecked(true);
+        other.LoadFile();
+        other.PasteGlyph();
+        other.SaveFile();
+        FontModel pasted = target;
+        for (int k = 0; k < 34; ++k) pasted.At(0, k) = jukta.At(0, k);
+        if (intoJukta) pasted.codes[0] = 0x07, pasted.codes[1] = 0xAB;
+        EXPECT_EQ(Read("second.txt"), FontText(pasted)) << (intoJukta ? "Jukta" : "Hindi");
+    }
+    QGuiApplication::clipboard()->setText(Q("ledfont-glyph 1\n0A 01"));
+    window.PasteGlyph();
+    ExpectShows(jukta, 0);
+    EXPECT_FALSE(window.History().Stack().canUndo());
+}
+
+struct KeyCase {
+    const char* name;
+    const char* focus;  // the control that has the focus
+    QKeyCombination key;
+    bool taken;  // the window's shortcut runs
+};
+
+class Shortcuts : public FontEditor, public testing::WithParamInterface<KeyCase> {};
+
+// Keys reach the window's commands from the canvas, never from a list or a
+// code box that uses them itself.
+TEST_P(Shortcuts, KeysOfAFocusedListOrCodeBoxStayWithIt) {
+    const KeyCase& c = GetParam();
+    Load("jukta.txt", true);
+    window.ClearGlyph();
+    QWidget* focus = Find(&window, c.focus);
+    if (auto* combo = qobject_cast<QComboBox*>(focus)) focus = combo->lineEdit();
+    focus->setFocus();
+    QTest::keyClick(focus, c.key.key(), c.key.keyboardModifiers());
+    const bool undone = !window.History().Stack().canUndo();
+    const bool moved = window.Font().CurChar != 0;
+    EXPECT_EQ(undone || moved, c.taken);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, Shortcuts,
+    testing::Values(KeyCase{"UndoOnCanvas", "pic", QKeyCombination(Qt::CTRL, Qt::Key_Z), true},
+                    KeyCase{"UndoInCodeBox", "txtJukta0", QKeyCombination(Qt::CTRL, Qt::Key_Z), false},
+                    KeyCase{"NextOnCanvas", "pic", QKeyCombination(Qt::Key_PageDown), true},
+                    KeyCase{"NextInColumnList", "cmbCols", QKeyCombination(Qt::Key_PageDown), false},
+                    KeyCase{"LastInCentreList", "cmbCentre", QKeyCombination(Qt::Key_End), false},
+                    KeyCase{"LastInFileList", "File1", QKeyCombination(Qt::Key_End), false},
+                    KeyCase{"LastOnCanvas", "pic", QKeyCombination(Qt::Key_End), true}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(FontEditor, GoToGlyphTakesACodeAnIndexOrTheCharacter) {
+    Load("hindi.txt", false);
+    const std::pair<const char*, int> cases[] = {{"0915", 0x15}, {"7F", 0x7F}, {"क", 0x15}, {" 0905 ", 5}};
+    for (const auto& [text, index] : cases) {
+        questions.texts = {Q(text)};
+        window.GoToGlyph();
+        EXPECT_EQ(window.Font().CurChar, index) << text;
+    }
+    questions.texts = {Q("0A15")};
+    window.GoToGlyph();
+    ASSERT_NO_FATAL_FAILURE(ExpectOneBox("Go to Glyph"));
+    EXPECT_EQ(window.Font().CurChar, 5);
+}
 
 TEST_F(FontEditor, JuktaLoadShowsCodeFrameAndLaterHindiLoadHidesItAtGlyphZero) {
     EXPECT_FALSE(Shown("FrameJ"));
@@ -442,6 +881,7 @@ TEST_P(FailedLoad, ReportsAndLeavesTableModeFrameCanvasAndSaveAsTheyWere) {
         Click("cmdShowInc");
         Click("cmdShowInc");
         Paint(5, 5, !Lit(5, 5));
+        questions.answers = {ledfont::Answer::Discard};  // the edit, when Load asks
     }
     Write("bad.txt", BadText(c));
     ClickFile("bad.txt");
@@ -515,6 +955,63 @@ TEST_F(FontEditor, MakeHexRefusesAFontFileThatWouldBeItsOwnHexFile) {
     EXPECT_EQ(Entries(root), entries);
 }
 
+// ---- Crash recovery -------------------------------------------------------
+
+// Starts the editor that waits to be killed on file, and returns its process
+// once its journal is written.
+pid_t StartEditorToKill(const std::string& file, std::string& journal) {
+    int out[2];
+    if (::pipe(out) != 0) return -1;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    std::vector<char*> argv{const_cast<char*>(LEDFONT_EDITOR_TO_KILL), const_cast<char*>(file.c_str()),
+                            nullptr};
+    pid_t pid = -1;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid = -1;
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(out[1]);
+    char ch;
+    while (::read(out[0], &ch, 1) == 1 && ch != '\n') journal += ch;
+    ::close(out[0]);
+    return pid;
+}
+
+// An editor killed with SIGKILL leaves its journal; while it ran, a second
+// editor on the same file kept a journal of its own and was offered nothing.
+TEST_F(FontEditor, JournalOfAKilledEditorSurvivesAndRestoresItsChanges) {
+    std::string journal;
+    const pid_t pid = StartEditorToKill((root / "hindi.txt").string(), journal);
+    ASSERT_GT(pid, 0);
+    ASSERT_TRUE(fs::exists(journal)) << journal;
+    Load("hindi.txt", false);
+    Paint(0, 0, !Lit(0, 0));
+    window.WatchChanges();
+    EXPECT_NE(window.Journal().Path(), journal);
+    EXPECT_TRUE(questions.asked().empty()) << "a running editor's journal is not offered";
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, nullptr, 0);
+    ASSERT_TRUE(fs::exists(journal));
+
+    // What the killed editor did: cell (3, 3) of glyph 0 stored by ">>", cell
+    // (5, 5) of glyph 1 on the canvas only.
+    FontModel edited = hindi;
+    edited.SetLit(0, 3, 3, !hindi.Lit(0, 3, 3));
+    edited.SetLit(1, 5, 5, !hindi.Lit(1, 5, 5));
+    questions.answers = {Answer::Discard, Answer::Save};  // this editor's edit; Restore
+    Click("cmdLoad");
+    ASSERT_EQ(questions.asked().size(), 2u);
+    EXPECT_EQ(questions.asked()[1].title, Q("Restore Unsaved Changes"));
+    EXPECT_TRUE(questions.asked()[1].text.contains(Q("glyphs 0900, 0901")));
+    ExpectShows(edited, 1);
+    EXPECT_FALSE(fs::exists(journal));
+    EXPECT_TRUE(window.HasUnsavedChanges());
+    Click("cmdSave");
+    EXPECT_EQ(Read("hindi.txt"), FontText(edited));
+    EXPECT_FALSE(window.Journal().Exists());
+}
+
 // ---- Paths that are no font file: FIFOs, links, folders, devices ---------
 
 // Three seconds on, opens the FIFO from both ends until the command under test
@@ -586,6 +1083,7 @@ TEST_P(NoFontFile, LoadAndMakeHexRefuseAtOnceAndSaveLeavesItAsItWas) {
 
     Load("hindi.txt", false);
     window.Font().FontFile = path.string();
+    questions.answers = {ledfont::Answer::Save};  // replace odd.txt
     {
         FifoUnblocker unblocker(root / c.fifo);
         Click("cmdSave");

@@ -1,3 +1,5 @@
+#include "FrmFont.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -5,14 +7,17 @@
 #include <QIcon>
 #include <QImage>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QStatusBar>
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "ComboBox.h"
 #include "Frame.h"
-#include "FrmFont.h"
+#include "MainWindow.h"
 #include "Shape.h"
+#include "ShortcutsDialog.h"
 #include "WidgetLookup.h"
 
 namespace {
@@ -54,7 +59,7 @@ const std::vector<Expected> kControls = {
     {"optConst", Kind::Option, "Frame2", 2880, 1800, 1335, 255, "Consonant", true, true, 12},
     {"optVowel", Kind::Option, "Frame2", 2880, 2040, 975, 375, "Vowel", true, true, 13},
     {"optIkaar", Kind::Option, "Frame2", 2880, 2400, 855, 375, "Ikaar", true, true, 14},
-    {"cmdNew", Kind::Command, "Frame3", 120, 240, 1095, 375, "New", false, true, 4},
+    {"cmdNew", Kind::Command, "Frame3", 120, 240, 1095, 375, "New", true, true, 4},
     {"Dir1", Kind::DirList, "Frame3", 2760, 240, 2295, 1890, "", true, true, 17},
     {"File1", Kind::FileList, "Frame3", 5160, 240, 2535, 1845, "", true, true, 18},
     {"optHindi", Kind::Option, "Frame3", 1440, 360, 975, 195, "Hindi", true, true, 22},
@@ -151,6 +156,50 @@ TEST(FrmFontStartUp, WindowHasItsCaptionFixedSizeAndIcon) {
     const QList<QSize> sizes = window.windowIcon().availableSizes();
     EXPECT_TRUE(sizes.contains(QSize(16, 16)));
     EXPECT_TRUE(sizes.contains(QSize(32, 32)));
+}
+
+// The main window holds the layout unchanged between its menu bar and its
+// status bar, under the same caption, and keeps its size.
+TEST(MainWindowShell, MenuBarAboveAndStatusBarBelowTheUnchangedWindow) {
+    ledfont::MainWindow main;
+    main.show();
+    const QWidget& form = main.Form();
+    EXPECT_EQ(main.windowTitle(), Q(FrmFont::kCaption));
+    EXPECT_EQ(form.size(), QSize(995, 270));
+    EXPECT_EQ(form.x(), 0);
+    EXPECT_EQ(form.y(), main.menuBar()->geometry().bottom() + 1);
+    EXPECT_EQ(main.statusBar()->y(), form.geometry().bottom() + 1);
+    EXPECT_EQ(main.minimumSize(), main.maximumSize());
+    EXPECT_EQ(main.width(), 995);
+
+    std::vector<std::pair<QString, QKeySequence>> file;
+    for (const QAction* action : main.menuBar()->actions().front()->menu()->actions())
+        if (!action->isSeparator()) file.emplace_back(action->text(), action->shortcut());
+    const std::vector<std::pair<QString, QKeySequence>> expected = {
+        {Q("New &Hindi font"), QKeySequence(QKeySequence::New)},
+        {Q("New &Jukta font"), QKeySequence()},
+        {Q("&Load"), QKeySequence(QKeySequence::Open)},
+        {Q("&Save"), QKeySequence(QKeySequence::Save)},
+        {Q("Save &As…"), QKeySequence(Q("Ctrl+Shift+S"))},
+        {Q("Make &HEX File"), QKeySequence()},
+        {Q("&Quit"), QKeySequence(Q("Ctrl+Q"))}};
+    EXPECT_EQ(file, expected);
+
+    // Help > Keyboard shortcuts lists every command, with Qt's standard keys.
+    const auto rows = ledfont::ShortcutRows(*main.menuBar());
+    for (const auto& row : std::vector<std::pair<QString, QString>>{{Q("Edit ▸ Undo"), Q("Ctrl+Z")},
+                                                                    {Q("Edit ▸ Copy"), Q("Ctrl+C")},
+                                                                    {Q("Edit ▸ Clear glyph"), Q("Del")},
+                                                                    {Q("Edit ▸ Shift left"), Q("Alt+Left")},
+                                                                    {Q("Go ▸ Next"), Q("PgDown")},
+                                                                    {Q("Go ▸ First"), Q("Home")},
+                                                                    {Q("Go ▸ Go to glyph…"), Q("Ctrl+G")}})
+        EXPECT_NE(std::find(rows.begin(), rows.end(), row), rows.end()) << row.first.toStdString();
+    EXPECT_EQ(rows.size(), 7u + 13u + 5u + 1u);
+    const auto redo =
+        std::find_if(rows.begin(), rows.end(), [](const auto& r) { return r.first == Q("Edit ▸ Redo"); });
+    ASSERT_NE(redo, rows.end());
+    EXPECT_TRUE(redo->second.startsWith(Q("Ctrl+Shift+Z, Ctrl+Y")));
 }
 
 TEST(FrmFontStartUp, ListsAreFilledAndSelectTenColumnsAndCentreOne) {

@@ -3,14 +3,16 @@
 # and is driven with real mouse events, the way a user works with it:
 #   pick the font file in the file list, Load it as a Hindi font, light one
 #   dark cell and darken one lit cell of glyph 0, ">>" (which stores glyph 0),
-#   Save, Make HEX File, close the window.
-# Then the saved font file must be the generated one with exactly those two
+#   Save, Make HEX File; then darken one cell of glyph 1 and Quit: the question
+#   about the unsaved change must come, and Escape keeps the window open; undo
+#   the change and close the window as a window manager does.
+# The saved font file must be the generated one with exactly those two
 # bits of glyph 0 changed, the HEX file must hold the same bytes at the
 # Hindi glyph addresses, and the editor must end with status 0 when its
 # window is closed (in the sanitizer build, also without a leak).
 #
 # Usage: smoke_test.sh PATH_OF_THE_EDITOR PATH_OF_LEDFONT_CLOSE_WINDOW
-# Exit codes: 0 passed, 1 failed, 77 skipped (no Xvfb, xdotool or objcopy).
+# Exit codes: 0 passed, 1 failed, 77 skipped (no Xvfb, xdotool, objcopy or ImageMagick).
 
 set -u
 
@@ -31,7 +33,7 @@ close_window=$2
 [ -x "$program" ] || fail "the editor '$program' is not an executable file"
 [ -x "$close_window" ] || fail "'$close_window' is not an executable file"
 
-for tool in Xvfb xdotool objcopy; do
+for tool in Xvfb xdotool objcopy import; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "SKIP: $tool is not installed (scripts/setup.sh installs it)"
         exit $kSkip
@@ -66,7 +68,7 @@ trap clean_up EXIT
 trap 'exit 1' INT TERM HUP
 
 fonts="$tmp/fonts"        # the editor's working folder: the font file only
-mkdir -p "$fonts" "$tmp/runtime" || fail "cannot fill the temp folder"
+mkdir -p "$fonts" "$tmp/runtime" "$tmp/state" || fail "cannot fill the temp folder"
 chmod 700 "$tmp/runtime"
 
 # ---------------------------------------------------------------------------
@@ -162,7 +164,7 @@ note "Xvfb on $DISPLAY"
 
 (
     cd "$fonts" || exit 1
-    export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$tmp/runtime"
+    export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$tmp/runtime" XDG_STATE_HOME="$tmp/state"
     unset DBUS_SESSION_BUS_ADDRESS  # no session bus, as in CI
     exec "$program"
 ) >"$tmp/editor.log" 2>&1 &
@@ -213,9 +215,22 @@ wait_for() {
 # a control's place is measured from its container's top-left.
 px() { echo $((($1 + 7) / 15)); }
 
-frame1_x=$(px 120) frame1_y=$(px 120)
+# The layout stands below the menu bar. Where exactly, the window itself
+# shows: the first pure blue pixel is the canvas grid's top-left corner.
+find_layout() {
+    local shot="$tmp/shot.png" corner
+    import -window "$wid" "$shot" 2>/dev/null || return 1
+    corner=$(/usr/bin/convert "$shot" txt:- 2>/dev/null | grep -m 1 '#0000FF' | cut -d: -f1)
+    [ -n "$corner" ] || return 1
+    layout_x=$((${corner%,*} - $(px 120) - $(px 120) - $(px 240) - 2))
+    layout_y=$((${corner#*,} - $(px 120) - $(px 240) - $(px 360) - 2))
+}
+wait_for "find the canvas on the screen" find_layout || fail "no canvas grid in a screenshot of the window"
+note "layout at $layout_x,$layout_y in the window"
+
+frame1_x=$((layout_x + $(px 120))) frame1_y=$((layout_y + $(px 120)))
 frame2_x=$((frame1_x + $(px 120))) frame2_y=$((frame1_y + $(px 240)))
-frame3_x=$(px 6960) frame3_y=$(px 120)
+frame3_x=$((layout_x + $(px 6960))) frame3_y=$((layout_y + $(px 120)))
 
 # The middle of a control at (left, top, width, height) twips in a container at (x, y) pixels.
 centre_of() { echo "$(($5 + $(px "$1") + $(px "$3") / 2)) $(($6 + $(px "$2") + $(px "$4") / 2))"; }
@@ -223,7 +238,7 @@ centre_of() { echo "$(($5 + $(px "$1") + $(px "$3") / 2)) $(($6 + $(px "$2") + $
 read -r load_x load_y < <(centre_of 120 1200 1095 375 "$frame3_x" "$frame3_y")
 read -r save_x save_y < <(centre_of 120 720 1095 375 "$frame3_x" "$frame3_y")
 read -r next_x next_y < <(centre_of 5760 720 735 495 "$frame1_x" "$frame1_y")
-read -r hex_x hex_y < <(centre_of 6960 3000 1575 495 0 0)
+read -r hex_x hex_y < <(centre_of 6960 3000 1575 495 "$layout_x" "$layout_y")
 # The first row of the file list, well inside its text.
 file_x=$((frame3_x + $(px 5160) + 40))
 file_y=$((frame3_y + $(px 240) + 9))
@@ -314,12 +329,31 @@ if ! cmp -s "$expected_bin" "$tmp/hex.bin"; then
 fi
 note "HEX file matches"
 
+# ---------------------------------------------------------------------------
+# An unsaved change, then Quit: the question comes, and Escape cancels the close.
+
+click_at "darken cell (0, 15) of glyph 1, which is lit" "$(cell_x 0)" "$(cell_y 15)" 3
+timeout 3 xdotool windowfocus --sync "$wid" key ctrl+q || fail "Quit: xdotool key failed"
+question_shown() { xdotool search --onlyvisible --name "Unsaved Changes" >/dev/null 2>&1; }
+wait_for "Quit with an unsaved change" question_shown || fail "Quit: no question about the unsaved change"
+box=$(xdotool search --onlyvisible --name "Unsaved Changes" | head -n 1)
+timeout 3 xdotool windowfocus --sync "$box" key Escape >/dev/null 2>&1
+question_gone() { ! question_shown; }
+wait_for "Cancel the question" question_gone || fail "Quit: the question stays after Escape"
+sleep 0.3
+check_editor_alive "Cancel the question"
+cmp -s "$expected" "$font" || fail "Quit: cancelling the close wrote the font file"
+note "close asks about the unsaved change and Cancel keeps the window"
+
 check_no_error_box "the end"
 check_editor_alive "the end"
 
 # ---------------------------------------------------------------------------
-# Closed as a window manager closes it: the editor ends by itself, status 0.
+# Undo the change, so nothing is unsaved, and close the window as a window
+# manager closes it: the editor ends by itself, without a question, status 0.
 
+timeout 3 xdotool windowfocus --sync "$wid" key ctrl+z || fail "Undo: xdotool key failed"
+sleep 0.3
 "$close_window" "$wid" || fail "close: cannot send the window its close message"
 for _ in $(seq 100); do
     kill -0 "$editor_pid" 2>/dev/null || break
@@ -334,4 +368,4 @@ if [ "$status" -ne 0 ]; then
     fail "close: the editor ended with status $status"
 fi
 note "closed, status 0"
-echo "PASS: load, paint, step, save, HEX export and close through the window"
+echo "PASS: load, paint, step, save, HEX export, the question before a close, undo and close through the window"

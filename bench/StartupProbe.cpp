@@ -1,0 +1,28 @@
+// A program that starts, shows one window, draws it once and ends: the
+// editor's main window, or with LEDFONT_PLAIN_WINDOW a plain Qt window of the
+// same size that says hello (text, so the fonts are loaded as for any window
+// a user reads), for bench_startup to compare.
+#include <QApplication>
+#include <QLabel>
+#include <QTimer>
+
+#ifndef LEDFONT_PLAIN_WINDOW
+#include "MainWindow.h"
+#endif
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+#ifdef LEDFONT_PLAIN_WINDOW
+    QLabel window(QStringLiteral("Hello"));
+    window.resize(995, 270);
+#else
+    ledfont::MainWindow window;
+#endif
+    window.show();
+    // The first drawing, which the offscreen platform would not wait for.
+    QTimer::singleShot(0, &application, [&window] {
+        window.grab();
+        QApplication::quit();
+    });
+    return QApplication::exec();
+}
