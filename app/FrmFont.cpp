@@ -12,7 +12,6 @@
 #include "DirListBox.h"
 #include "DriveListBox.h"
 #include "FileListBox.h"
-#include "FontFilePath.h"
 #include "FontIcon.h"
 #include "Frame.h"
 #include "FrmFontLayout.h"

@@ -4,7 +4,7 @@
 #include <QFile>
 #include <exception>
 
-#include "BlankFont.h"
+#include "BlankGlyph.h"
 #include "CommandButton.h"
 #include "Error.h"
 #include "FileListBox.h"

@@ -20,11 +20,20 @@ inline void SetBlankGlyph(FontTable& table, int c, GlyphClass glyphClass = Glyph
     for (int i = 0; i < kBitmapBytes; ++i) record.SetBitmapByte(i, 0xFF);
 }
 
-// A font of blank glyphs in the given mode; a Jukta font's code pairs are 00 00.
+// Makes the records of the mode blank and, in a Jukta font, the code pairs
+// 00 00; the rest of the table stays as it is.
+inline void MakeBlankFont(FontState& font, FontMode mode) {
+    font.IsJukta = mode == FontMode::Jukta;
+    for (int c = 0; c < GlyphCount(mode); ++c) {
+        SetBlankGlyph(font.FontBytes, c);
+        if (mode == FontMode::Jukta) font.JuktaCodes(c, 0) = font.JuktaCodes(c, 1) = 0;
+    }
+}
+
+// A font of blank glyphs in the given mode.
 inline FontState BlankFont(FontMode mode) {
     FontState font;
-    font.IsJukta = mode == FontMode::Jukta;
-    for (int c = 0; c < GlyphCount(mode); ++c) SetBlankGlyph(font.FontBytes, c);
+    MakeBlankFont(font, mode);
     return font;
 }
 
