@@ -5,7 +5,6 @@
 #include <sstream>
 
 #include "CommandRun.h"
-#include "OnFile.h"
 
 namespace ledfont::cli {
 namespace {
@@ -32,26 +31,6 @@ TEST(CommandRun, ToldWhatItIsAFailureThatIsNoErrorOfOurs) {
         std::ostringstream err;
         EXPECT_EQ(RunSingleCommand(command, {}, out, err), kExitFailure);
         EXPECT_EQ(err.str(), c.told);
-    }
-}
-
-// A failure that already names its file is passed on as it is; one that does
-// not gets the file in front; either way its type stays, so callers can catch it.
-TEST(OnFile, NamesTheFileOnceAndKeepsTheTypeOfTheFailure) {
-    const auto failWith = [](const std::string& description) {
-        return [description] { throw FileNotFoundError(description); };
-    };
-    try {
-        OnFile("a.txt", failWith("cannot open \"a.txt\": there is no such file [File not found]"));
-        ADD_FAILURE() << "nothing thrown";
-    } catch (const FileNotFoundError& e) {
-        EXPECT_EQ(e.Description(), "cannot open \"a.txt\": there is no such file [File not found]");
-    }
-    try {
-        OnFile("b.txt", failWith("the folder is gone [File not found]"));
-        ADD_FAILURE() << "nothing thrown";
-    } catch (const FileNotFoundError& e) {
-        EXPECT_EQ(e.Description(), "b.txt: the folder is gone [File not found]");
     }
 }
 
