@@ -16,7 +16,9 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
 }
 
 void ComboBox::SetListIndex(int index) {
-    if (index < -1 || index >= count()) throw InvalidPropertyError("Invalid property value");
+    if (index < -1 || index >= count())
+        throw MakeError<InvalidPropertyError>("list index " + std::to_string(index) + " is outside -1.." +
+                                              std::to_string(count() - 1));
     setCurrentIndex(index);
     if (index == -1) setEditText(QString());
     lineEdit()->setModified(false);

@@ -16,13 +16,13 @@ namespace ledfont {
 namespace {
 const QString kIndent = QStringLiteral("   ");
 
-// "Path not found" naming the path, and what it is when it is there but no folder.
+// The path that is no folder, and what it is when it is there.
 std::string NotAFolder(const QString& path) {
     const QByteArray name = QFile::encodeName(path);
-    std::string text = "Path not found (\"" + name.toStdString() + "\"";
+    const std::string quoted = "\"" + name.toStdString() + "\"";
     struct stat st {};
-    if (::stat(name.constData(), &st) == 0) text += " is " + FileKindText(st.st_mode) + ", not a folder";
-    return text + ")";
+    if (::stat(name.constData(), &st) == 0) return quoted + " is " + FileKindText(st.st_mode) + ", not a folder";
+    return "there is no folder " + quoted;
 }
 }
 
@@ -37,7 +37,7 @@ DirListBox::DirListBox(QWidget* parent) : QListWidget(parent) {
 
 void DirListBox::SetPath(const QString& path) {
     const QString folder = CleanFolderPath(path);
-    if (!QFileInfo(folder).isDir()) throw PathNotFoundError(NotAFolder(folder));
+    if (!QFileInfo(folder).isDir()) throw MakeError<PathNotFoundError>(NotAFolder(folder));
     Show(folder);
     if (change_) change_();
 }

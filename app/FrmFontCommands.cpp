@@ -177,10 +177,10 @@ bool FrmFont::MakeHex() {
     if (font_.FontFile.empty() && ownFile_.empty() && !fontLoaded_) return false;
     std::optional<std::string> fontFile;
     bool made = RunReported(this, Title("Error Making HEX File"), [this, &fontFile] {
-        if (!fontLoaded_) throw InvalidCallError("No font is loaded: press Load first");
+        if (!fontLoaded_) throw MakeError<InvalidCallError>("no font is loaded: press Load first");
         if (ownFile_.empty())
-            throw InvalidCallError(
-                "The new font has no file yet: save it first, and its HEX file goes beside it");
+            throw MakeError<InvalidCallError>(
+                "the new font has no file yet: save it first, and its HEX file goes beside it");
         fontFile = ChooseTarget(font_.FontFile, "hex");
         if (fontFile) WriteVerifiedHex(*fontFile);
     });
@@ -198,8 +198,8 @@ void FrmFont::WriteVerifiedHex(const std::string& fontFile) {
     WriteHexFile(font_, name);
     const std::string text = ReadWholeFile(name, kHexReadLimit);
     if (const auto problem = VerifyHexImage(text, font_, font_.Mode()))
-        throw PathFileAccessError(name + " does not read back as the font: line " +
-                                  std::to_string(problem->line) + ": " + problem->text);
+        throw MakeError<PathFileAccessError>("\"" + name + "\" does not read back as the font: line " +
+                                             std::to_string(problem->line) + ": " + problem->text);
     const auto records = std::count(text.begin(), text.end(), '\n');
     Status(QStringLiteral("Wrote %1: %2 records, verified").arg(ToQString(name)).arg(records));
 }

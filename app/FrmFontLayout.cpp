@@ -47,7 +47,8 @@ std::span<const ControlPlace> FrmFontLayout() { return kLayout; }
 const ControlPlace& PlaceOf(std::string_view name) {
     const auto* found =
         std::find_if(kLayout.begin(), kLayout.end(), [name](const ControlPlace& p) { return p.name == name; });
-    if (found == kLayout.end()) throw InvalidCallError("No control named " + std::string(name));
+    if (found == kLayout.end())
+        throw MakeError<InvalidCallError>("the layout table has no control named \"" + std::string(name) + "\"");
     return *found;
 }
 

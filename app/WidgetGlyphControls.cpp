@@ -16,12 +16,14 @@ OptionButton* WidgetGlyphControls::ClassButton(GlyphClass glyphClass) const {
         case GlyphClass::Vowel: return widgets_.optVowel;
         case GlyphClass::Ikaar: return widgets_.optIkaar;
     }
-    throw InvalidCallError("Invalid procedure call or argument");
+    throw MakeError<InvalidCallError>("glyph class " + std::to_string(static_cast<int>(glyphClass)) +
+                                      " has no option button");
 }
 
 QLineEdit* WidgetGlyphControls::JuktaBox(int index) const {
     if (index < 0 || index >= static_cast<int>(widgets_.txtJukta.size()))
-        throw SubscriptError("Subscript out of range");
+        throw MakeError<SubscriptError>("code box " + std::to_string(index) + " is outside 0.." +
+                                        std::to_string(widgets_.txtJukta.size() - 1));
     return widgets_.txtJukta[static_cast<std::size_t>(index)];
 }
 

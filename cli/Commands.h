@@ -7,6 +7,7 @@ namespace ledfont::cli {
 // The commands of ledfont.
 const Command& HexCommand();
 const Command& VerifyCommand();
+const Command& UnhexCommand();
 const Command& CheckCommand();
 const Command& SheetCommand();
 const Command& NewCommand();

@@ -8,9 +8,9 @@
 namespace ledfont::cli {
 namespace {
 
-std::array<const Command*, 7> AllCommands() {
-    return {&HexCommand(),     &VerifyCommand(), &CheckCommand(), &SheetCommand(),
-            &PreviewCommand(), &NewCommand(),    &ImportCommand()};
+std::array<const Command*, 8> AllCommands() {
+    return {&HexCommand(),   &VerifyCommand(),  &UnhexCommand(), &CheckCommand(),
+            &SheetCommand(), &PreviewCommand(), &NewCommand(),   &ImportCommand()};
 }
 
 const Command* FindCommand(const std::string& name) {
@@ -25,14 +25,14 @@ void ShowOverview(std::ostream& out) {
     for (const Command* command : AllCommands())
         out << "  " << command->synopsis << "\n      " << command->summary << '\n';
     out << "\nRun '" << kProgram << " COMMAND --help' for one command.\n"
-        << "Exit status: 0 done, 1 check or verify found problems, 2 bad usage or a failure.\n"
+        << "Exit status: 0 done, 1 check, verify or unhex found problems, 2 bad usage or a failure.\n"
         << "'" << kProgram << " --version' tells the version.\n";
 }
 
 }  // namespace
 
 int RunCompanion(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-    if (args.empty()) return ReportUsage("no command given", nullptr, err);
+    if (args.empty()) return ReportUsage(MakeError<UsageError>("no command given"), nullptr, err);
     const std::string& name = args[0];
     if (name == "--help" || name == "-h" || name == "help") {
         ShowOverview(out);
@@ -43,7 +43,7 @@ int RunCompanion(std::span<const std::string> args, std::ostream& out, std::ostr
         return kExitOk;
     }
     const Command* command = FindCommand(name);
-    if (!command) return ReportUsage("unknown command " + name, nullptr, err);
+    if (!command) return ReportUsage(MakeError<UsageError>("unknown command " + name), nullptr, err);
     return RunSingleCommand(*command, args.subspan(1), out, err);
 }
 

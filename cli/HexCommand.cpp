@@ -1,6 +1,8 @@
 #include "Commands.h"
-#include "FontFiles.h"
 #include "HexExport.h"
+#include "LoadFontFile.h"
+#include "OnFile.h"
+#include "WriteOutput.h"
 
 namespace ledfont::cli {
 namespace {
@@ -25,18 +27,19 @@ int RunHex(const Arguments& args, Streams& streams) {
 
 const Command& HexCommand() {
     static const Command command{
-        "hex",
-        "hex FONT --hindi|--jukta [-o OUT]",
-        "write the Intel HEX image of a font, as Make HEX File does",
-        "Loads FONT as a Hindi or a Jukta font and writes its Intel HEX image, the\n"
-        "same file the editor's Make HEX File writes: beside FONT, with the last\n"
-        "three characters of its name replaced by \"hex\" (font.txt -> font.hex),\n"
-        "or to OUT. \"-o -\" writes to standard output; a named pipe or a device\n"
-        "(/dev/stdout, /dev/null) is written into. A file is replaced only once\n"
-        "the new one is complete; the font file itself is never overwritten.\n"
-        "Prints the name of the file written (not of a pipe or a device).\n",
-        {.operands = {"FONT"}, .takesOutput = true},
-        RunHex,
+        .name = "hex",
+        .synopsis = "hex FONT [--hindi|--jukta] [-o OUT]",
+        .summary = "write the Intel HEX image of a font, as Make HEX File does",
+        .details =
+            "Loads FONT as a Hindi or a Jukta font and writes its Intel HEX image, the\n"
+            "same file the editor's Make HEX File writes: beside FONT, with the last\n"
+            "three characters of its name replaced by \"hex\" (font.txt -> font.hex),\n"
+            "or to OUT. \"-o -\" writes to standard output; a named pipe or a device\n"
+            "(/dev/stdout, /dev/null) is written into. A file is replaced only once\n"
+            "the new one is complete; the font file itself is never overwritten.\n"
+            "Prints the name of the file written (not of a pipe or a device).\n",
+        .rules = {.operands = {"FONT"}, .takesOutput = true, .mode = ModeRule::FromFile},
+        .run = RunHex,
     };
     return command;
 }

@@ -36,12 +36,12 @@ int RunImportProgram(const Arguments& args, Streams& streams) {
 
 const Command& ImportCommand() {
     static const Command command{
-        "import",
-        kImportSynopsis,
-        kImportSummary,
-        nullptr,  // the import program tells its own --help
-        {.readByItsProgram = true},
-        RunImportProgram,
+        .name = "import",
+        .synopsis = kImportSynopsis,
+        .summary = kImportSummary,
+        .details = nullptr,  // the import program tells its own --help
+        .rules = {.readByItsProgram = true},
+        .run = RunImportProgram,
     };
     return command;
 }

@@ -1,21 +1,23 @@
 #include <optional>
 
 #include "Commands.h"
-#include "FontFiles.h"
 #include "LedLine.h"
 #include "LineArt.h"
 #include "LineLayout.h"
 #include "LinePicture.h"
 #include "LineText.h"
+#include "LoadFontFile.h"
+#include "OnFile.h"
 #include "OutputGuard.h"
+#include "PngOutput.h"
 #include "PngWriter.h"
+#include "WriteOutput.h"
 
 namespace ledfont::cli {
 namespace {
 
 using picture::DrawLinePicture;
 using picture::EncodePng;
-using picture::IsPngName;
 using picture::kMostPictureColumns;
 using picture::LineArt;
 using sign::DrawLine;
@@ -43,12 +45,12 @@ std::string Summary(int columns, int signColumns) {
 
 int RunPreview(const Arguments& args, Streams& streams) {
     const std::optional<std::string> hindiPath = args.Value("--hindi");
-    if (!hindiPath) throw UsageError("--hindi FONT is needed: the Hindi font to draw the text with");
+    if (!hindiPath)
+        throw MakeError<UsageError>("--hindi FONT is needed: the Hindi font to draw the text with");
     const std::optional<std::string> juktaPath = args.Value("--jukta");
     const int spaceColumns = args.IntValue("--space", 0, kWidestSpace, kDefaultSpace);
     const int signColumns = args.IntValue("--width", 1, kMostPictureColumns, 0);
-    if (args.output && *args.output != "-" && !IsPngName(*args.output))
-        throw UsageError("OUT must end in .png, or be - for standard output");
+    if (args.output) RefuseUnlessPngOutput(*args.output);
 
     const std::string& text = args.operands[0];
     ReadLineText(text);  // refused before any font is read

@@ -54,7 +54,7 @@ std::optional<std::vector<char32_t>> CodePoints(std::string_view text) {
 bool IsDevanagari(char32_t point) { return point >= kFirstCode && point < kFirstCode + 128; }
 
 [[noreturn]] void Refuse(std::string_view text, const std::string& why) {
-    throw InvalidCallError("\"" + std::string(text) + "\" " + why);
+    throw MakeError<InvalidCallError>("\"" + std::string(text) + "\" " + why);
 }
 
 std::int16_t ConjunctOf(const std::vector<char32_t>& points, const FontState& font, std::string_view text) {

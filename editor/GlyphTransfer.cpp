@@ -130,8 +130,8 @@ void GlyphTransfer::StoreCodes(std::int16_t index) {
         try {
             font_.JuktaCodes(index, slot) = TextToByte("&H" + text);
         } catch (const TypeMismatchError&) {
-            throw TypeMismatchError("Type mismatch: code byte " + std::to_string(slot + 1) + " \"" + text +
-                                    "\" is not a hexadecimal number from 00 to FF");
+            throw MakeError<TypeMismatchError>("code byte " + std::to_string(slot + 1) + " holds \"" + text +
+                                               "\", not a hexadecimal number from 00 to FF");
         }
     }
 }

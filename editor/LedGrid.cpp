@@ -18,7 +18,8 @@ constexpr int kLastLine = LedCanvas::kUnits - 1;  // lines beyond 160 leave no m
 int ToInt16(float twips) {
     const double v = std::nearbyint(static_cast<double>(twips));
     if (!(v >= std::numeric_limits<std::int16_t>::min() && v <= std::numeric_limits<std::int16_t>::max()))
-        throw OverflowError("Overflow: the canvas size " + std::to_string(twips) + " does not fit");
+        throw MakeError<OverflowError>("the canvas size " + std::to_string(twips) +
+                                       " twips does not fit a 16-bit whole number");
     return static_cast<int>(v);
 }
 
@@ -66,8 +67,8 @@ int LedGrid::CellOf(float coordinate) {
     const double rounded = std::nearbyint(static_cast<double>(coordinate));
     if (!(rounded >= std::numeric_limits<std::int32_t>::min() &&
           rounded <= std::numeric_limits<std::int32_t>::max()))
-        throw OverflowError("Overflow: the mouse position " + std::to_string(coordinate) +
-                            " is out of range");
+        throw MakeError<OverflowError>("the mouse position " + std::to_string(coordinate) +
+                                       " does not fit a 32-bit whole number");
     return static_cast<int>(rounded) / kCellUnits;
 }
 

@@ -129,7 +129,10 @@ void SyncFolder(const std::string& folder) {
 void ForceNamedTemporaryFiles(bool force) { namedTemporaryFilesForced = force; }
 
 void WriteFileAtomically(const std::string& path, std::string_view content) {
-    const WriteTarget where = ResolveWriteTarget(path);
+    WriteFileAtomically(path, ResolveWriteTarget(path), content);
+}
+
+void WriteFileAtomically(const std::string& path, const WriteTarget& where, std::string_view content) {
     const bool exists = where.kind == WriteTarget::Kind::RegularFile;
     if (!exists && where.kind != WriteTarget::Kind::NewFile) RefuseToReplace(where, path);
     const std::string& target = where.path;

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "WriteTarget.h"
+
 namespace ledfont {
 
 // Replaces the regular file at path with content, all or nothing: the content
@@ -23,6 +25,10 @@ namespace ledfont {
 // for a file this user may not write, PathNotFoundError, DiskFullError,
 // BadFileNameError.
 void WriteFileAtomically(const std::string& path, std::string_view content);
+
+// The same, to where ResolveWriteTarget(path) found a write to path lands, for
+// a caller that has followed the links already to choose how to write.
+void WriteFileAtomically(const std::string& path, const WriteTarget& where, std::string_view content);
 
 // For tests: while force is true, every write takes the road of a file system
 // without unnamed files, so that road is tested on any file system.

@@ -58,10 +58,20 @@ std::optional<MappedByte> FontByteAt(const FontState& font, FontMode mode, std::
     return std::nullopt;
 }
 
-std::string DescribeMappedByte(FontMode mode, const MappedByte& byte) {
+bool MapHolds(FontMode mode, std::uint32_t address) {
+    for (const MapBlock& block : ControllerMap(mode))
+        if (Holds(block, address)) return true;
+    return false;
+}
+
+std::string MappedByteName(FontMode mode, const MappedByte& byte) {
     const std::string index = " byte " + std::to_string(byte.index);
-    if (byte.isCodePair) return "code pair of " + GlyphNameText(mode, byte.glyph) + index;
-    return GlyphNameText(mode, byte.glyph) + index + ", " + RecordByteName(byte.index);
+    return (byte.isCodePair ? "code pair of " : "") + GlyphNameText(mode, byte.glyph) + index;
+}
+
+std::string DescribeMappedByte(FontMode mode, const MappedByte& byte) {
+    if (byte.isCodePair) return MappedByteName(mode, byte);
+    return MappedByteName(mode, byte) + ", " + RecordByteName(byte.index);
 }
 
 }  // namespace ledfont

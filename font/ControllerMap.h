@@ -31,6 +31,9 @@ std::span<const MapBlock> ControllerMap(FontMode mode);
 // The blocks as a reader sees them: "9000..A0FF", "A100..A97F and AA00..AA7F".
 std::string ControllerMapText(FontMode mode);
 
+// Whether address lies on the map of a font of this mode.
+bool MapHolds(FontMode mode, std::uint32_t address);
+
 // What the font puts at an address of the map.
 struct MappedByte {
     Byte value;
@@ -41,6 +44,9 @@ struct MappedByte {
 
 // The font's byte at address, or nothing when the address lies outside the map.
 std::optional<MappedByte> FontByteAt(const FontState& font, FontMode mode, std::uint32_t address);
+
+// Where the byte belongs: "glyph 2 (0902) byte 1", "code pair of glyph 3 (03) byte 0".
+std::string MappedByteName(FontMode mode, const MappedByte& byte);
 
 // The byte as an editor user knows it: "glyph 2 (0902) byte 1, class and
 // centre", "code pair of glyph 3 (03) byte 0".

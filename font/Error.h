@@ -69,6 +69,12 @@ public:
     ErrorNumber Number() const noexcept { return number_; }
     std::string Description() const { return what(); }
 
+    // Throws the same failure, of its own type, told with description instead
+    // (a caller that adds where it happened keeps what a handler catches).
+    [[noreturn]] virtual void Retell(const std::string& description) const {
+        throw Error(number_, description);
+    }
+
 private:
     ErrorNumber number_;
 };
@@ -81,6 +87,8 @@ public:
 
     // The description exactly as given; MakeError words one as every message reads.
     explicit ErrorOf(const std::string& description) : Error(N, description) {}
+
+    [[noreturn]] void Retell(const std::string& description) const override { throw ErrorOf(description); }
 };
 
 // A failure described the way every message reads: what happened first, in
@@ -114,6 +122,8 @@ using InvalidPropertyError = ErrorOf<ErrorNumber::InvalidPropertyValue>;
 class UsageError : public InvalidCallError {
 public:
     using InvalidCallError::InvalidCallError;
+
+    [[noreturn]] void Retell(const std::string& description) const override { throw UsageError(description); }
 };
 
 }  // namespace ledfont

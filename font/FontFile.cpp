@@ -4,6 +4,7 @@
 #include <charconv>
 #include <climits>
 #include <exception>
+#include <optional>
 
 #include "AtomicFile.h"
 #include "Error.h"
@@ -18,7 +19,8 @@ using ItemBytes = std::array<Byte, kMostItems>;
 
 // The conversion's refusal retold with the line the item stands on and the file.
 std::string Where(const ItemReader& reader, ItemReader::Item item) {
-    return "line " + std::to_string(item.line) + " of " + reader.Name() + " holds " + QuotedForMessage(item.text);
+    return "line " + std::to_string(item.line) + " of " + reader.Name() + " holds " +
+           QuotedForMessage(item.text);
 }
 
 std::exception_ptr TooBig(const ItemReader& reader, ItemReader::Item item) {
@@ -31,14 +33,20 @@ std::exception_ptr NotANumber(const ItemReader& reader, ItemReader::Item item) {
         MakeError<TypeMismatchError>(Where(reader, item) + ", not a number from 0 to 255"));
 }
 
-// The end came too soon; a file of exactly the other mode's size says which to choose.
+// "\"font.txt\" ends after 1 item", where the input came to its end.
+std::string EndsAfter(const ItemReader& reader) {
+    const long items = reader.ItemsRead();
+    return reader.Name() + " ends after " + std::to_string(items) + (items == 1 ? " item" : " items");
+}
+
+// The end came too soon; a file that the other mode loads says to choose it.
 [[noreturn]] void ThrowTooShort(const ItemReader& reader, FontMode mode) {
-    const FontMode other = mode == FontMode::Jukta ? FontMode::Hindi : FontMode::Jukta;
-    std::string text = reader.Name() + " ends after " + std::to_string(reader.ItemsRead()) +
-                       " items, and a " + ModeName(mode) + " font has " + std::to_string(FileItemCount(mode));
-    if (reader.ItemsRead() == FileItemCount(other))
-        text +=
-            std::string("; that is the size of a ") + ModeName(other) + " font: choose " + ModeName(other);
+    const long items = reader.ItemsRead();
+    std::string text =
+        EndsAfter(reader) + ", and a " + ModeName(mode) + " font has " + std::to_string(FileItemCount(mode));
+    if (const std::optional<FontMode> fits = ModeOfItemCount(items); fits && *fits != mode)
+        text += std::string(items == FileItemCount(*fits) ? "; that is the size of a " : "; enough for a ") +
+                ModeName(*fits) + " font: choose " + ModeName(*fits);
     throw MakeError<InputPastEndError>(text);
 }
 
@@ -121,7 +129,8 @@ void LoadFontItems(FontState& state, FontMode mode, ItemReader& reader, LoadRepo
     // One item more than a Hindi font tells "4352 items" from "more than 4352".
     const long countTo = report ? LONG_MAX : mode == FontMode::Jukta ? hindiMore + 1 : 0;
     CountItemsAfter(reader, countTo, seen);
-    if (mode == FontMode::Jukta && seen.itemsAfter >= hindiMore) RefuseHindiFontAsJukta(reader, seen.itemsAfter);
+    if (mode == FontMode::Jukta && ModeOfItemCount(FileItemCount(mode) + seen.itemsAfter) == FontMode::Hindi)
+        RefuseHindiFontAsJukta(reader, seen.itemsAfter);
     // Every item is good: only now does the table change.
     StoreRecords(state.FontBytes, bytes, GlyphCount(mode));
     if (mode == FontMode::Jukta) StoreCodePairs(state.JuktaCodes, bytes);
@@ -136,6 +145,18 @@ void LoadFont(FontState& state, const std::string& fn) {
 void LoadFontJukta(FontState& state, const std::string& fn) {
     ItemReader reader = ItemReader::OpenFile(fn);
     LoadFontItems(state, FontMode::Jukta, reader);
+}
+
+FontMode FontFileMode(const std::string& fn) {
+    ItemReader reader = ItemReader::OpenFile(fn);
+    const long most = FileItemCount(FontMode::Hindi);
+    try {
+        while (reader.ItemsRead() < most) reader.Next();
+    } catch (const InputPastEndError&) {
+    }
+    if (const std::optional<FontMode> mode = ModeOfItemCount(reader.ItemsRead())) return *mode;
+    throw MakeError<InputPastEndError>(EndsAfter(reader) + ", and a Hindi font has " + std::to_string(most) +
+                                       ", a Jukta font " + std::to_string(FileItemCount(FontMode::Jukta)));
 }
 
 std::string FontText(const FontState& state) {

@@ -29,6 +29,13 @@ void LoadFont(FontState& state, const std::string& fn);
 // of 4352 items or more (a whole Hindi font).
 void LoadFontJukta(FontState& state, const std::string& fn);
 
+// The mode a font file's item count gives it by the rules of the loads
+// (ModeOfItemCount), for a command that is not told which. Throws the file
+// errors of ItemReader::OpenFile, TypeMismatchError for an item too long to be
+// a byte, and InputPastEndError, naming both sizes, for a file too short for
+// either mode.
+FontMode FontFileMode(const std::string& fn);
+
 // Writes the table in the layout IsJukta selects. The old file is replaced
 // only once the new one is complete (throws the errors of WriteFileAtomically).
 void SaveFont(const FontState& state, const std::string& fn);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 
 namespace ledfont {
 
@@ -27,6 +28,15 @@ constexpr int CodePairItem(int c, int j) { return kCodePairsItem + kCodePairByte
 constexpr int FileItemCount(FontMode mode) {
     if (mode == FontMode::Jukta) return kCodePairsItem + GlyphCount(mode) * kCodePairBytes;
     return GlyphCount(mode) * kRecordBytes;
+}
+
+// The mode the editor's loads give a file of this many items: 4352 or more
+// are a Hindi font (a Jukta load refuses them: glyphs 64..127 would be lost at
+// the next Save); 2304 to 4351 load as a Jukta font only; fewer load as neither.
+constexpr std::optional<FontMode> ModeOfItemCount(long items) {
+    if (items >= FileItemCount(FontMode::Hindi)) return FontMode::Hindi;
+    if (items >= FileItemCount(FontMode::Jukta)) return FontMode::Jukta;
+    return std::nullopt;
 }
 
 }  // namespace ledfont

@@ -18,7 +18,7 @@ bool SameExistingFile(const std::string& a, const std::string& b) {
 
 void RefuseOverwritingFont(const std::string& output, const std::string& fontFile) {
     if (output == fontFile || SameExistingFile(output, fontFile))
-        throw MakeError<BadFileNameError>("\"" + output + "\" would overwrite the font file itself");
+        throw MakeError<BadFileNameError>("\"" + output + "\" would overwrite the file it is made from");
 }
 
 }  // namespace ledfont

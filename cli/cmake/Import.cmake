@@ -2,6 +2,12 @@
 # finds them.
 set(LEDFONT_DEFAULT_TYPEFACE "/usr/share/fonts/truetype/lohit-devanagari/Lohit-Devanagari.ttf"
   CACHE FILEPATH "Typeface that ledfont import uses when none is named")
+# The setting's one home is a header of the build (DefaultTypeface.h), which
+# the import and its tests include.
+configure_file(typeface/DefaultTypeface.h.in ${CMAKE_CURRENT_BINARY_DIR}/generated/DefaultTypeface.h @ONLY)
+add_library(ledfont_default_typeface INTERFACE)
+add_library(LedFont::default_typeface ALIAS ledfont_default_typeface)
+target_include_directories(ledfont_default_typeface INTERFACE ${CMAKE_CURRENT_BINARY_DIR}/generated)
 set(LEDFONT_LIBEXEC_DIR "${CMAKE_INSTALL_FULL_LIBEXECDIR}/ledfont")
 target_compile_definitions(ledfont_shell PRIVATE
   LEDFONT_DATA_DIR="${LEDFONT_INSTALL_DATADIR}"
@@ -27,9 +33,9 @@ add_library(ledfont_import STATIC
   typeface/InkPlacement.cpp
   typeface/Typeface.cpp)
 target_include_directories(ledfont_import PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/typeface)
-target_compile_definitions(ledfont_import PRIVATE LEDFONT_DEFAULT_TYPEFACE="${LEDFONT_DEFAULT_TYPEFACE}")
 target_link_libraries(ledfont_import
-  PUBLIC ledfont_shell LedFont::sign LedFont::font Freetype::Freetype PkgConfig::HARFBUZZ
+  PUBLIC ledfont_shell LedFont::default_typeface LedFont::sign LedFont::font Freetype::Freetype
+    PkgConfig::HARFBUZZ
   PRIVATE LedFont::warnings)
 
 add_executable(ledfont-import typeface/ImportMain.cpp)

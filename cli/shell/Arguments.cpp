@@ -1,5 +1,7 @@
 #include "Arguments.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 
 namespace ledfont::cli {
@@ -11,10 +13,13 @@ struct RawArguments {
     int modes = 0;
 };
 
+[[noreturn]] void Refuse(const std::string& problem) { throw MakeError<UsageError>(problem); }
+
 std::string OperandList(const ArgumentRules& rules) {
     std::string names;
     for (const char* name : rules.operands) names += (names.empty() ? "" : " ") + std::string(name);
-    for (const char* name : rules.optionalOperands) names += (names.empty() ? "[" : " [") + std::string(name) + "]";
+    for (const char* name : rules.optionalOperands)
+        names += (names.empty() ? "[" : " [") + std::string(name) + "]";
     return names.empty() ? "no operand" : names;
 }
 
@@ -24,18 +29,32 @@ const OptionRule* FindOption(const ArgumentRules& rules, const std::string& name
     return nullptr;
 }
 
-void TakeOutput(RawArguments& raw, std::string value) {
-    if (raw.parsed.output) throw UsageError("-o is given twice");
-    if (value.empty()) throw UsageError("-o needs a file name");
-    raw.parsed.output = std::move(value);
+bool IsNegativeNumber(const std::string& word) {
+    return word.size() > 1 && word[0] == '-' && std::all_of(word.begin() + 1, word.end(), [](char ch) {
+               return std::isdigit(static_cast<unsigned char>(ch));
+           });
 }
 
-// A valued option's value: after "=" in the same word, or the next word.
-std::string TakeValue(std::span<const std::string> args, std::size_t& i, const std::string& name,
-                      const std::optional<std::string>& attached, const char* valueName) {
-    if (attached) return *attached;
-    if (i + 1 >= args.size()) throw UsageError(name + " needs a value (" + valueName + ")");
+// A word that the command line reads as an option: "-" alone is standard
+// output, and a negative number is a value (which its option then judges).
+bool LooksLikeOption(const std::string& word) {
+    return word.size() > 1 && word[0] == '-' && !IsNegativeNumber(word);
+}
+
+// The word after an option, as its value; what stands there must not be an option.
+const std::string& NextWordAsValue(std::span<const std::string> args, std::size_t& i, const std::string& name,
+                                   const std::string& needs, const std::string& howToWrite) {
+    if (i + 1 >= args.size()) Refuse(name + " needs " + needs);
+    const std::string& next = args[i + 1];
+    if (LooksLikeOption(next))
+        Refuse(name + " needs " + needs + ", and " + next + " is an option: " + howToWrite);
     return args[++i];
+}
+
+void TakeOutput(RawArguments& raw, std::string value) {
+    if (raw.parsed.output) Refuse("-o is given twice");
+    if (value.empty()) Refuse("-o needs a file name");
+    raw.parsed.output = std::move(value);
 }
 
 // Reads the command's own option at args[i]; false when it is none of them.
@@ -46,11 +65,17 @@ bool TakeCommandOption(std::span<const std::string> args, std::size_t& i, const 
     const std::string name = word.substr(0, equals);
     const OptionRule* option = FindOption(rules, name);
     if (!option) return false;
-    std::optional<std::string> attached;
-    if (equals != std::string::npos) attached = word.substr(equals + 1);
-    if (raw.parsed.values.contains(name)) throw UsageError(name + " is given twice");
-    if (!option->valueName && attached) throw UsageError(name + " takes no value");
-    raw.parsed.values[name] = option->valueName ? TakeValue(args, i, name, attached, option->valueName) : "";
+    if (raw.parsed.values.contains(name)) Refuse(name + " is given twice");
+    if (!option->valueName) {
+        if (equals != std::string::npos) Refuse(name + " takes no value");
+        raw.parsed.values[name] = "";
+    } else if (equals != std::string::npos) {
+        raw.parsed.values[name] = word.substr(equals + 1);
+    } else {
+        raw.parsed.values[name] =
+            NextWordAsValue(args, i, name, "a value (" + std::string(option->valueName) + ")",
+                            "a value that starts with \"-\" is written " + name + "=VALUE");
+    }
     return true;
 }
 
@@ -61,16 +86,16 @@ std::size_t TakeOption(std::span<const std::string> args, std::size_t i, const A
     if (TakeCommandOption(args, i, rules, raw)) return i;
     if (word == "--help" || word == "-h") {
         raw.parsed.help = true;
-    } else if (rules.mode == ModeRule::Required && (word == "--hindi" || word == "--jukta")) {
+    } else if (rules.mode != ModeRule::None && (word == "--hindi" || word == "--jukta")) {
         raw.parsed.mode = word == "--jukta" ? FontMode::Jukta : FontMode::Hindi;
         ++raw.modes;
     } else if (word == "-o" || word == "--output") {
-        if (i + 1 >= args.size()) throw UsageError(word + " needs a file name");
-        TakeOutput(raw, args[++i]);
+        TakeOutput(raw, NextWordAsValue(args, i, word, "a file name",
+                                        "a name that starts with \"-\" is written --output=NAME or ./NAME"));
     } else if (word.starts_with("--output=")) {
         TakeOutput(raw, word.substr(9));
     } else {
-        throw UsageError("unknown option " + word);
+        Refuse("unknown option " + word);
     }
     return i;
 }
@@ -94,13 +119,13 @@ void ApplyRules(const RawArguments& raw, const ArgumentRules& rules) {
     const Arguments& a = raw.parsed;
     const std::size_t most = rules.operands.size() + rules.optionalOperands.size();
     if (a.operands.size() < rules.operands.size() || a.operands.size() > most)
-        throw UsageError("expected " + OperandList(rules) + ", got " + std::to_string(a.operands.size()) +
-                         (a.operands.size() == 1 ? " operand" : " operands"));
+        Refuse("expected " + OperandList(rules) + ", got " + std::to_string(a.operands.size()) +
+               (a.operands.size() == 1 ? " operand" : " operands"));
     if (rules.mode == ModeRule::Required && raw.modes == 0)
-        throw UsageError("say which kind of font it is: --hindi or --jukta");
-    if (raw.modes > 1) throw UsageError("give one of --hindi and --jukta, once");
-    if (a.output && !rules.takesOutput) throw UsageError("this command writes no file; -o is not for it");
-    if (!a.output && rules.needsOutput) throw UsageError("-o OUT is needed");
+        Refuse("say which kind of font it is: --hindi or --jukta");
+    if (raw.modes > 1) Refuse("give one of --hindi and --jukta, once");
+    if (a.output && !rules.takesOutput) Refuse("this command writes no file; -o is not for it");
+    if (!a.output && rules.needsOutput) Refuse("-o OUT is needed");
 }
 
 }  // namespace
@@ -117,8 +142,8 @@ int Arguments::IntValue(const std::string& option, int lowest, int highest, int 
     int value = 0;
     const auto [end, ec] = std::from_chars(text->data(), text->data() + text->size(), value);
     if (ec != std::errc() || end != text->data() + text->size() || value < lowest || value > highest)
-        throw UsageError(option + " takes a whole number from " + std::to_string(lowest) + " to " +
-                         std::to_string(highest) + ", not \"" + *text + "\"");
+        Refuse(option + " takes a whole number from " + std::to_string(lowest) + " to " +
+               std::to_string(highest) + ", not \"" + *text + "\"");
     return value;
 }
 

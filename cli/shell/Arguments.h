@@ -21,13 +21,14 @@ struct OptionRule {
 // Whether a command reads --hindi and --jukta as the kind of its font.
 enum class ModeRule {
     Required,  // exactly one of --hindi and --jukta, as flags
+    FromFile,  // at most one: without it, the command takes the kind its file tells
     None,      // the command gives them meanings of its own in its options
 };
 
 // What a command accepts.
 struct ArgumentRules {
-    std::vector<const char*> operands{};        // names of the operands it needs, in order: {"HEX", "FONT"}
-    bool takesOutput = false;                   // -o OUT
+    std::vector<const char*> operands{};  // names of the operands it needs, in order: {"HEX", "FONT"}
+    bool takesOutput = false;             // -o OUT
     bool needsOutput = false;
     std::vector<const char*> optionalOperands{};  // names of operands that may follow those
     ModeRule mode = ModeRule::Required;
@@ -41,7 +42,7 @@ struct ArgumentRules {
 struct Arguments {
     std::vector<std::string> words;  // the command line as given, after the command's name
     std::vector<std::string> operands;
-    FontMode mode = FontMode::Hindi;
+    std::optional<FontMode> mode;       // always there where the command requires it
     std::optional<std::string> output;  // "-" for standard output
     bool help = false;
     std::map<std::string, std::string> values;  // the command's own options given, by name ("" for a flag)
@@ -56,9 +57,14 @@ struct Arguments {
 
 // Reads --hindi, --jukta, -o OUT (also --output OUT, --output=OUT), --help,
 // the command's own options (--name VALUE or --name=VALUE) and the operands;
-// "--" ends the options. Throws UsageError for an unknown option, an option
-// given twice, a wrong number of operands, no mode or both (where a mode is
-// required), or a missing output. With --help nothing else is checked.
+// "--" ends the options. A value in the next word may not look like an
+// option: it may start with "-" only as "-" itself (standard output) or as a
+// negative number, so "--size -o out.txt" is a --size without its value, not
+// a size "-o"; any other value starting with "-" is written after "=" in the
+// same word (--output=-x.txt). Throws UsageError for an unknown option, an
+// option given twice or without its value, a wrong number of operands, no
+// mode (where one is required) or both, or a missing output. With --help
+// nothing else is checked.
 Arguments ParseArguments(std::span<const std::string> args, const ArgumentRules& rules);
 
 }  // namespace ledfont::cli

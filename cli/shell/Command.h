@@ -8,7 +8,7 @@ namespace ledfont::cli {
 
 // Exit statuses of every command.
 inline constexpr int kExitOk = 0;
-inline constexpr int kExitProblemsFound = 1;  // check or verify found something wrong
+inline constexpr int kExitProblemsFound = 1;  // check, verify or unhex found something wrong
 inline constexpr int kExitFailure = 2;        // bad usage, unreadable input, a refused or failed write
 
 struct Streams {

@@ -1,12 +1,19 @@
 #include "CommandRun.h"
 
 #include <exception>
+#include <iostream>
+#include <new>
+#include <vector>
 
 namespace ledfont::cli {
 namespace {
 
 void ShowHelp(const Command& command, std::ostream& out) {
     out << "Usage: " << kProgram << ' ' << command.synopsis << "\n\n" << command.details;
+    if (command.rules.mode == ModeRule::FromFile)
+        out << "Without --hindi or --jukta, the font file's size tells which it is, as the\n"
+               "editor's Load sees it: 4352 items or more are a Hindi font, 2304 to 4351 a\n"
+               "Jukta font.\n";
 }
 
 Arguments ReadArguments(std::span<const std::string> args, const ArgumentRules& rules) {
@@ -17,6 +24,7 @@ Arguments ReadArguments(std::span<const std::string> args, const ArgumentRules& 
 }
 
 int RunCommand(const Command& command, std::span<const std::string> args, Streams& streams) {
+    const std::string who = std::string(kProgram) + ' ' + command.name;
     try {
         const Arguments parsed = ReadArguments(args, command.rules);
         if (parsed.help) {
@@ -25,23 +33,35 @@ int RunCommand(const Command& command, std::span<const std::string> args, Stream
         }
         return command.run(parsed, streams);
     } catch (const UsageError& e) {
-        return ReportUsage(e.Description(), &command, streams.err);
+        return ReportUsage(e, &command, streams.err);
     } catch (const Error& e) {
-        streams.err << kProgram << ' ' << command.name << ": " << e.Description() << '\n';
-    } catch (const std::exception& e) {
-        streams.err << kProgram << ' ' << command.name << ": unexpected failure: " << e.what() << '\n';
+        streams.err << who << ": " << e.Description() << '\n';
+    } catch (...) {
+        ReportUnexpected(who, streams.err);
     }
     return kExitFailure;
 }
 
 }  // namespace
 
-int ReportUsage(const std::string& problem, const Command* command, std::ostream& err) {
+int ReportUsage(const UsageError& problem, const Command* command, std::ostream& err) {
     const std::string who = command ? std::string(kProgram) + ' ' + command->name : kProgram;
-    err << who << ": " << problem << '\n'
+    err << who << ": " << problem.Description() << '\n'
         << "Usage: " << kProgram << ' ' << (command ? command->synopsis : "COMMAND ARGUMENTS") << '\n'
         << "Run '" << who << " --help' for more.\n";
     return kExitFailure;
+}
+
+void ReportUnexpected(const std::string& who, std::ostream& err) {
+    try {
+        throw;
+    } catch (const std::bad_alloc&) {
+        err << who << ": out of memory\n";
+    } catch (const std::exception& e) {
+        err << who << ": unexpected failure: " << e.what() << '\n';
+    } catch (...) {
+        err << who << ": unexpected failure of an unknown kind\n";
+    }
 }
 
 int RunSingleCommand(const Command& command, std::span<const std::string> args, std::ostream& out,
@@ -54,6 +74,16 @@ int RunSingleCommand(const Command& command, std::span<const std::string> args, 
         return kExitFailure;
     }
     return status;
+}
+
+int RunMain(const char* who, int argc, char* argv[], Program program) {
+    try {
+        const std::vector<std::string> args(argv + 1, argv + argc);
+        return program(args, std::cout, std::cerr);
+    } catch (...) {
+        ReportUnexpected(who, std::cerr);
+        return kExitFailure;
+    }
 }
 
 }  // namespace ledfont::cli

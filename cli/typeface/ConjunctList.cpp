@@ -52,30 +52,28 @@ public:
         const std::vector<std::string_view> words = Words(line);
         if (words.empty() || words[0].starts_with('#')) return;
         if (list_.size() == static_cast<std::size_t>(GlyphCount(FontMode::Jukta)))
-            throw InvalidPropertyError("Invalid property value: " + Where() + "more than " +
-                                       std::to_string(GlyphCount(FontMode::Jukta)) +
-                                       " conjuncts, the most a Jukta font holds");
-        if (!sign::DecodeUtf8(line))
-            throw TypeMismatchError("Type mismatch: " + Where() + "the line is not UTF-8 text");
+            throw MakeError<InvalidPropertyError>(
+                Where() + " is conjunct " + std::to_string(list_.size() + 1) +
+                ", and a Jukta font holds at most " + std::to_string(GlyphCount(FontMode::Jukta)));
+        if (!sign::DecodeUtf8(line)) throw MakeError<TypeMismatchError>(Where() + " is not UTF-8 text");
         list_.push_back(Read(words, line));
     }
 
     std::vector<Conjunct> Finish() {
-        if (list_.empty())
-            throw InvalidPropertyError("Invalid property value: " + name_ + " holds no conjunct");
+        if (list_.empty()) throw MakeError<InvalidPropertyError>(QuotedName() + " holds no conjunct");
         return std::move(list_);
     }
 
 private:
     Conjunct Read(const std::vector<std::string_view>& words, std::string_view line) const {
         if (words.size() != 1 && words.size() != 3)
-            throw TypeMismatchError("Type mismatch: " + Where() + Quoted(Trimmed(line)) +
-                                    ": a conjunct is followed by its two code bytes or by nothing");
+            throw MakeError<TypeMismatchError>(Where() + " holds " + Quoted(Trimmed(line)) +
+                                               ", not a conjunct alone or followed by its two code bytes");
         const std::u32string text = *sign::DecodeUtf8(words[0]);
         for (char32_t cp : text)
             if (!BelongsInAConjunct(cp))
-                throw TypeMismatchError("Type mismatch: " + Where() + Quoted(words[0]) +
-                                        " is not Devanagari text");
+                throw MakeError<TypeMismatchError>(Where() + " holds " + Quoted(words[0]) +
+                                                   ", which is not Devanagari text");
         Conjunct conjunct{std::string(words[0]), line_, 0, 0};
         if (words.size() == 3) {
             conjunct.first = CodeByte(words[1]);
@@ -83,8 +81,9 @@ private:
         } else {
             const auto pair = DefaultCodePair(text);
             if (!pair)
-                throw InvalidPropertyError("Invalid property value: " + Where() + Quoted(words[0]) +
-                                           " holds fewer than two consonants: give its two code bytes");
+                throw MakeError<InvalidPropertyError>(Where() + " holds " + Quoted(words[0]) +
+                                                      ", which has fewer than two consonants: give its two "
+                                                      "code bytes");
             std::tie(conjunct.first, conjunct.second) = *pair;
         }
         return conjunct;
@@ -99,8 +98,8 @@ private:
             value = value * 16 + digit;
         }
         if (!ok)
-            throw TypeMismatchError("Type mismatch: " + Where() + QuotedForMessage(word) +
-                                    " is not a code byte (hexadecimal, 00 to FF)");
+            throw MakeError<TypeMismatchError>(Where() + " holds " + QuotedForMessage(word) +
+                                               ", not a code byte (hexadecimal, 00 to FF)");
         return static_cast<Byte>(value);
     }
 
@@ -110,7 +109,9 @@ private:
         return line.substr(first, last - first + 1);
     }
 
-    std::string Where() const { return name_ + ":" + std::to_string(line_) + ": "; }
+    // "line 2 of \"list.txt\"", as the font file's messages name a line.
+    std::string Where() const { return "line " + std::to_string(line_) + " of " + QuotedName(); }
+    std::string QuotedName() const { return '"' + name_ + '"'; }
 
     const std::string& name_;
     long line_ = 0;

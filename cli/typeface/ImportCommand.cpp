@@ -1,5 +1,6 @@
 #include "ImportCommand.h"
 
+#include "DefaultTypeface.h"
 #include "ImportRun.h"
 #include "ImportUsage.h"
 
@@ -7,47 +8,51 @@ namespace ledfont::cli {
 
 const Command& TypefaceImportCommand() {
     static const Command command{
-        "import",
-        kImportSynopsis,
-        kImportSummary,
-        "Renders a typeface into a font: with --hindi every code point U+0900..U+097F\n"
-        "into its glyph, with --jukta every conjunct of the list CONJUNCTS (or of the\n"
-        "list of 64 common Hindi conjuncts that comes with ledfont), shaped as one\n"
-        "glyph. TYPEFACE defaults to " LEDFONT_DEFAULT_TYPEFACE
-        ".\n"
-        "A Jukta import given one operand tells a typeface from a list by its first\n"
-        "bytes (00 01 00 00, \"OTTO\", \"true\" or \"ttcf\").\n"
-        "\n"
-        "CONJUNCTS holds one conjunct a line as Devanagari text (UTF-8), optionally\n"
-        "followed by its two code bytes in hexadecimal: \"क्ष 15 37\". Without them\n"
-        "the code pair is the low bytes of the first and the last consonant. At most\n"
-        "64 conjuncts; blank lines and lines starting with \"#\" are skipped.\n"
-        "\n"
-        "Options:\n"
-        "  --size PX        pixel size, 4..64; default: the largest at which the ink\n"
-        "                   of U+0900..U+097F fits 16 rows\n"
-        "  --baseline ROW   the row (1..16, 1 at the top) that letters stand on;\n"
-        "                   default: where the ink of the fewest glyphs of U+0900..\n"
-        "                   U+097F is cut, in the middle of the room left\n"
-        "  --hinting MODE   none, light or full (the default)\n"
-        "  --threshold N    render in grey and light the pixels above N (0..255);\n"
-        "                   without it glyphs are rendered in 1 bit\n"
-        "\n"
-        "Both kinds of font share the size and the baseline, found from U+0900..\n"
-        "U+097F, so the headline lies on one row in every glyph. Column count: the\n"
-        "advance, at least the ink's right edge (3..16); centre column: the middle\n"
-        "of the ink; class (Hindi): ikaar for U+093F, vowel for the marks above and\n"
-        "below, consonant for the rest. A sign is drawn alone, without a dotted\n"
-        "circle. What the typeface lacks is left blank; ink cut off at the edges of\n"
-        "the grid is reported with the glyph. The report goes to standard error;\n"
-        "the name of the file written to standard output. \"-o -\" writes the font\n"
-        "to standard output.\n",
-        {.takesOutput = true,
-         .needsOutput = true,
-         .optionalOperands = {"CONJUNCTS", "TYPEFACE"},
-         .mode = ModeRule::Required,
-         .options = {{"--size", "PX"}, {"--baseline", "ROW"}, {"--hinting", "MODE"}, {"--threshold", "N"}}},
-        RunImport,
+        .name = "import",
+        .synopsis = kImportSynopsis,
+        .summary = kImportSummary,
+        .details =
+            "Renders a typeface into a font: with --hindi every code point U+0900..U+097F\n"
+            "into its glyph, with --jukta every conjunct of the list CONJUNCTS (or of the\n"
+            "list of 64 common Hindi conjuncts that comes with ledfont), shaped as one\n"
+            "glyph. TYPEFACE defaults to " LEDFONT_DEFAULT_TYPEFACE
+            ".\n"
+            "A Jukta import given one operand tells a typeface from a list by its first\n"
+            "bytes (00 01 00 00, \"OTTO\", \"true\" or \"ttcf\").\n"
+            "\n"
+            "CONJUNCTS holds one conjunct a line as Devanagari text (UTF-8), optionally\n"
+            "followed by its two code bytes in hexadecimal: \"क्ष 15 37\". Without them\n"
+            "the code pair is the low bytes of the first and the last consonant. At most\n"
+            "64 conjuncts; blank lines and lines starting with \"#\" are skipped.\n"
+            "\n"
+            "Options:\n"
+            "  --size PX        pixel size, 4..64; default: the largest at which the ink\n"
+            "                   of U+0900..U+097F fits 16 rows\n"
+            "  --baseline ROW   the row (1..16, 1 at the top) that letters stand on;\n"
+            "                   default: where the ink of the fewest glyphs of U+0900..\n"
+            "                   U+097F is cut, in the middle of the room left\n"
+            "  --hinting MODE   none, light or full (the default)\n"
+            "  --threshold N    render in grey and light the pixels above N (0..255);\n"
+            "                   without it glyphs are rendered in 1 bit\n"
+            "\n"
+            "Both kinds of font share the size and the baseline, found from U+0900..\n"
+            "U+097F, so the headline lies on one row in every glyph. Column count: the\n"
+            "advance, at least the ink's right edge (3..16); centre column: the middle\n"
+            "of the ink; class (Hindi): ikaar for U+093F, vowel for the marks above and\n"
+            "below, consonant for the rest. A sign is drawn alone, without a dotted\n"
+            "circle. What the typeface lacks is left blank; ink cut off at the edges of\n"
+            "the grid is reported with the glyph. The report goes to standard error;\n"
+            "the name of the file written to standard output. \"-o -\" writes the font\n"
+            "to standard output.\n",
+        .rules = {.takesOutput = true,
+                  .needsOutput = true,
+                  .optionalOperands = {"CONJUNCTS", "TYPEFACE"},
+                  .mode = ModeRule::Required,
+                  .options = {{.name = "--size", .valueName = "PX"},
+                              {.name = "--baseline", .valueName = "ROW"},
+                              {.name = "--hinting", .valueName = "MODE"},
+                              {.name = "--threshold", .valueName = "N"}}},
+        .run = RunImport,
     };
     return command;
 }

@@ -4,13 +4,15 @@
 
 #include "ConjunctList.h"
 #include "DataFile.h"
+#include "DefaultTypeface.h"
 #include "DescriptorIo.h"
 #include "FontCheck.h"
-#include "FontFiles.h"
 #include "FontImporter.h"
 #include "HexText.h"
+#include "OnFile.h"
 #include "OutputGuard.h"
 #include "ReadableFile.h"
+#include "WriteOutput.h"
 
 namespace ledfont::cli {
 namespace {
@@ -39,7 +41,7 @@ Hinting HintingOf(const Arguments& args) {
     if (name == "none") return Hinting::None;
     if (name == "light") return Hinting::Light;
     if (name == "full") return Hinting::Full;
-    throw UsageError("--hinting takes none, light or full, not \"" + name + "\"");
+    throw MakeError<UsageError>("--hinting takes none, light or full, not \"" + name + "\"");
 }
 
 const char* HintingName(Hinting hinting) {
@@ -56,10 +58,11 @@ struct Inputs {
 Inputs InputsOf(const Arguments& args) {
     Inputs inputs;
     std::vector<std::string> operands = args.operands;
-    if (args.mode == FontMode::Hindi && operands.size() > 1)
-        throw UsageError("a Hindi font is imported from one TYPEFACE; a conjunct list is for --jukta");
+    if (*args.mode == FontMode::Hindi && operands.size() > 1)
+        throw MakeError<UsageError>(
+            "a Hindi font is imported from one TYPEFACE; a conjunct list is for --jukta");
     // One operand of a Jukta import is whichever of the two its content says.
-    if (args.mode == FontMode::Jukta && !operands.empty() &&
+    if (*args.mode == FontMode::Jukta && !operands.empty() &&
         (operands.size() == 2 || !IsTypefaceFile(operands.front()))) {
         inputs.conjuncts = operands.front();
         operands.erase(operands.begin());
@@ -70,8 +73,10 @@ Inputs InputsOf(const Arguments& args) {
     }
     std::error_code ec;
     if (inputs.defaultTypeface && !std::filesystem::exists(inputs.typeface, ec))
-        throw FileNotFoundError("File not found (the default typeface " + inputs.typeface +
-                                " is not installed: install Debian's fonts-lohit-deva, or name a TYPEFACE)");
+        throw MakeError<FileNotFoundError>(
+            "the default typeface \"" + inputs.typeface +
+            "\" is not installed: install Debian's fonts-lohit-deva, or name a "
+            "TYPEFACE");
     // Refused as every input is (missing, unreadable, not a regular file) before FreeType sees it.
     OnFile(inputs.typeface, [&] { OpenForReading(inputs.typeface); });
     return inputs;
@@ -79,13 +84,13 @@ Inputs InputsOf(const Arguments& args) {
 
 ImportRequest RequestOf(const Arguments& args, const Inputs& inputs) {
     ImportRequest request;
-    request.mode = args.mode;
+    request.mode = *args.mode;
     request.typeface = inputs.typeface;
     if (args.Has("--size")) request.size = args.IntValue("--size", kSmallestSize, kLargestSize, 0);
     if (args.Has("--baseline")) request.baseline = args.IntValue("--baseline", 1, kGridSide, 0);
     request.render.hinting = HintingOf(args);
     if (args.Has("--threshold")) request.render.threshold = args.IntValue("--threshold", 0, 255, 0);
-    if (args.mode == FontMode::Jukta) {
+    if (request.mode == FontMode::Jukta) {
         const std::string list = inputs.conjuncts ? *inputs.conjuncts : FindDataFile(kConjunctListName);
         request.conjuncts = ReadConjunctList(list);
     }
@@ -95,21 +100,23 @@ ImportRequest RequestOf(const Arguments& args, const Inputs& inputs) {
 // What a check of the written font would find: nothing but code pairs a
 // conjunct list gave twice or as 00 00, and the empty ones after a short list,
 // which are told in one line.
-void ReportFindings(const std::string& name, const ImportOutcome& outcome, FontMode mode, std::size_t used,
-                    std::ostream& err) {
+void ReportFindings(const std::string& name, const ImportOutcome& outcome, FontMode mode,
+                    std::size_t conjuncts, std::ostream& err) {
+    // Save writes item i on line i + 1.
     LoadReport lines;
     for (long i = 0; i < FileItemCount(mode); ++i) lines.lines.push_back(i + 1);
     const int glyphs = GlyphCount(mode);
-    const int unused = mode == FontMode::Jukta ? static_cast<int>(used) : glyphs;
-    const long lastUsedLine =
-        mode == FontMode::Jukta ? glyphs * kRecordBytes + 2L * unused : FileItemCount(mode);
+    const int filled = mode == FontMode::Jukta ? static_cast<int>(conjuncts) : glyphs;
+    // The line of the last code byte of the last conjunct of the list, item CodePairItem(filled, 0) - 1.
+    const long lastFilledLine = mode == FontMode::Jukta ? CodePairItem(filled, 0) : FileItemCount(mode);
     for (const FontFinding& finding : CheckFont(outcome.font, mode, lines))
-        if (finding.line <= lastUsedLine) err << name << ':' << finding.line << ": " << finding.text << '\n';
-    if (unused < glyphs)
-        err << name << ": glyphs " << unused << ".." << glyphs - 1 << " (" << GlyphCodeText(mode, unused)
+        if (finding.line <= lastFilledLine)
+            err << name << ':' << finding.line << ": " << finding.text << '\n';
+    if (filled < glyphs)
+        err << name << ": glyphs " << filled << ".." << glyphs - 1 << " (" << GlyphCodeText(mode, filled)
             << ".." << GlyphCodeText(mode, glyphs - 1)
-            << ") are blank with the empty code pair 00 00: the list holds " << used
-            << (used == 1 ? " conjunct\n" : " conjuncts\n");
+            << ") are blank with the empty code pair 00 00: the list holds " << conjuncts
+            << (conjuncts == 1 ? " conjunct\n" : " conjuncts\n");
 }
 
 void ReportSummary(const std::string& name, const ImportRequest& request, const ImportOutcome& outcome,
@@ -142,7 +149,7 @@ int RunImport(const Arguments& args, Streams& streams) {
     const std::string name = output == "-" ? "(standard output)" : output;
     ReportSummary(name, request, outcome, streams.err);
     for (const std::string& note : outcome.notes) streams.err << name << ": " << note << '\n';
-    ReportFindings(name, outcome, args.mode, request.conjuncts.size(), streams.err);
+    ReportFindings(name, outcome, request.mode, request.conjuncts.size(), streams.err);
     if (named) streams.out << output << '\n';
     return kExitOk;
 }

@@ -5,17 +5,18 @@
 namespace ledfont::cli {
 namespace {
 
+// What went wrong, as a sentence: FreeType's own error strings are few and
+// terse where they are built in at all, and a number tells a user nothing.
 std::string Describe(FT_Error error) {
-    if (const char* text = FT_Error_String(error)) return text;  // when FreeType was built with its messages
     switch (error) {
         case FT_Err_Unknown_File_Format:
             return "it is not a typeface FreeType reads";
-        case FT_Err_Invalid_File_Format:
-            return "the typeface is damaged";
+        case FT_Err_Cannot_Open_Resource:
+            return "FreeType cannot open it";
         case FT_Err_Out_Of_Memory:
-            return "out of memory";
-        default:
-            return "FreeType error " + std::to_string(error);
+            return "there is not enough memory";
+        default:  // a broken table, an offset or a count past its end ("ttcf" with nonsense after it)...
+            return "it is damaged";
     }
 }
 
@@ -34,8 +35,8 @@ Typeface::Typeface(const std::string& path, const RenderSettings& render) : path
     if (!FT_IS_SCALABLE(face_)) {
         FT_Done_Face(face_);
         FT_Done_FreeType(library_);
-        throw BadFileModeError("Bad file mode (" + path +
-                               " holds bitmaps only; give a typeface with outlines)");
+        throw MakeError<BadFileModeError>("the typeface \"" + path +
+                                          "\" holds bitmaps only: give a typeface with outlines");
     }
 }
 
@@ -45,8 +46,8 @@ Typeface::~Typeface() {
 }
 
 void Typeface::Fail(FT_Error error, const std::string& action) const {
-    throw BadFileModeError("Bad file mode (cannot " + action + " the typeface " + path_ + ": " +
-                           Describe(error) + ")");
+    throw MakeError<BadFileModeError>("cannot " + action + " the typeface \"" + path_ +
+                                      "\": " + Describe(error));
 }
 
 void Typeface::SetPixelSize(int pixels) {
@@ -90,8 +91,9 @@ GlyphInk Typeface::Render(unsigned glyph) const {
             else if (bitmap.pixel_mode == FT_PIXEL_MODE_GRAY)
                 lit = line[column] > (grey ? *render_.threshold : 127);
             else
-                throw BadFileModeError("Bad file mode (glyph " + std::to_string(glyph) + " of " + path_ +
-                                       " is drawn in a pixel format ledfont does not read)");
+                throw MakeError<BadFileModeError>("glyph " + std::to_string(glyph) + " of the typeface \"" +
+                                                  path_ +
+                                                  "\" is drawn in a pixel format ledfont does not read");
             if (lit)
                 ink.lit.push_back({slot->bitmap_left + static_cast<int>(column),
                                    slot->bitmap_top - 1 - static_cast<int>(row)});

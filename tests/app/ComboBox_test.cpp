@@ -46,7 +46,8 @@ TEST_P(ColumnListRefuses, IndexOutsideTheListWithInvalidPropertyAndChangesNothin
         FAIL() << "index " << GetParam() << " was accepted";
     } catch (const ledfont::InvalidPropertyError& error) {
         EXPECT_EQ(error.Number(), ledfont::ErrorNumber::InvalidPropertyValue);
-        EXPECT_EQ(error.Description(), "Invalid property value");
+        EXPECT_EQ(error.Description(),
+                  "list index " + std::to_string(GetParam()) + " is outside -1..13 [Invalid property value]");
     }
     EXPECT_EQ(box.ListIndex(), 4);
     EXPECT_EQ(box.currentText(), Q("7"));

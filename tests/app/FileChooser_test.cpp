@@ -165,7 +165,7 @@ TEST_F(ChooserTree, ListsShowOnlyFoldersFilesAndLinksToThem) {
         ADD_FAILURE() << "a link to a FIFO was opened as a folder";
     } catch (const ledfont::PathNotFoundError& error) {
         EXPECT_EQ(error.Description(),
-                  "Path not found (\"" + (links / "topipe").string() + "\" is a named pipe (FIFO), not a folder)");
+                  "\"" + (links / "topipe").string() + "\" is a named pipe (FIFO), not a folder [Path not found]");
     }
     EXPECT_EQ(dir1->Path(), Path(links));
 }

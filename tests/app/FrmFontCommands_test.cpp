@@ -804,6 +804,9 @@ TEST_P(BadCodeField, StepIsRefusedAfterTheRecordWasStoredAndWorksOnceCorrected) 
 
     Click("cmdShowInc");
     ExpectOneBox("Error Storing Character");
+    EXPECT_EQ(boxes.shown()[0].text.toStdString(),
+              "code byte " + std::to_string(c.failing + 1) + " holds \"" + (c.failing == 0 ? c.code0 : c.code1) +
+                  "\", not a hexadecimal number from 00 to FF [Type mismatch]");
     EXPECT_EQ(window.Font().CurChar, 0);
     EXPECT_EQ(Pixels(), canvas);
     EXPECT_EQ(Text("lblLoc"), Q("Code: 00"));
@@ -872,6 +875,26 @@ protected:
         if (c.file == BadFile::TooBig) lines[c.juktaOption ? 2200 : 4000] = "256";
         return Join(lines);
     }
+    // What the message box says of it.
+    std::string Told(const BadLoad& c) const {
+        const std::string file = "\"" + (root / "bad.txt").string() + "\"";
+        const std::string font = c.juktaOption ? "a Jukta font has 2304" : "a Hindi font has 4352";
+        switch (c.file) {
+            case BadFile::Missing:
+                return "cannot open " + file + ": there is no such file [File not found]";
+            case BadFile::Short:
+                return file + " ends after 100 items, and " + font + " [Input past end of file]";
+            case BadFile::NotANumber:
+                return "line 41 of " + file + " holds \"x\", not a number from 0 to 255 [Type mismatch]";
+            case BadFile::TooBig:
+                return "line " + std::string(c.juktaOption ? "2201" : "4001") + " of " + file +
+                       " holds \"256\", a number outside 0 to 255 [Overflow]";
+            case BadFile::JuktaFile:
+                return file + " ends after 2304 items, and " + font +
+                       "; that is the size of a Jukta font: choose Jukta [Input past end of file]";
+        }
+        return "";
+    }
 };
 
 TEST_P(FailedLoad, ReportsAndLeavesTableModeFrameCanvasAndSaveAsTheyWere) {
@@ -891,7 +914,7 @@ TEST_P(FailedLoad, ReportsAndLeavesTableModeFrameCanvasAndSaveAsTheyWere) {
 
     Click("cmdLoad");
     ASSERT_NO_FATAL_FAILURE(ExpectOneBox("Error Loading File"));
-    EXPECT_TRUE(boxes.shown()[0].text.contains(QString::fromStdString((root / "bad.txt").string())));
+    EXPECT_EQ(boxes.shown()[0].text.toStdString(), Told(c));
     const Snapshot after = Take();
     EXPECT_EQ(after.controls, before.controls) << "IsJukta|CurChar|FrameJ|Save|lblLoc|codes";
     EXPECT_TRUE(after.bytes == before.bytes);
@@ -937,7 +960,7 @@ TEST_F(FontEditor, MakeHexBeforeAnyLoadWritesNothingAndSaysSo) {
     ClickFile("hindi.txt");
     Click("cmdConvertToHex");
     ASSERT_NO_FATAL_FAILURE(ExpectOneBox("Error Making HEX File"));
-    EXPECT_EQ(boxes.shown()[0].text, Q("No font is loaded: press Load first"));
+    EXPECT_EQ(boxes.shown()[0].text, Q("no font is loaded: press Load first [Invalid procedure call or argument]"));
     EXPECT_EQ(Read("hindi.hex"), "old\r\n");
     Click("cmdLoad");
     Click("cmdConvertToHex");
@@ -1045,7 +1068,13 @@ struct OddPath {
     const char* fifo;    // made first when not empty
     const char* target;  // "odd.txt" becomes a link to it; empty: odd.txt is the FIFO or a folder
     bool saveRefused;    // a dangling link is followed: Save creates the file it names
+    const char* told;    // what Load's message box says after the quoted path
 };
+
+constexpr const char* kNotRegular = ": it is a named pipe (FIFO), not a regular file [Path/File access error]";
+constexpr const char* kNoSuchFile = ": there is no such file [File not found]";
+constexpr const char* kFolder = ": it is a folder, not a regular file [Path/File access error]";
+constexpr const char* kDevice = ": it is a character device, not a regular file [Path/File access error]";
 
 class NoFontFile : public FontEditor, public testing::WithParamInterface<OddPath> {};
 
@@ -1072,14 +1101,16 @@ TEST_P(NoFontFile, LoadAndMakeHexRefuseAtOnceAndSaveLeavesItAsItWas) {
     }
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
     ASSERT_NO_FATAL_FAILURE(ExpectOneBox("Error Loading File"));
-    EXPECT_TRUE(boxes.shown()[0].text.contains(QString::fromStdString(path.string())));
+    const bool missing = c.told == kNoSuchFile;
+    EXPECT_EQ(boxes.shown()[0].text.toStdString(),
+              (missing ? "cannot open \"" : "cannot read \"") + path.string() + "\"" + c.told);
     EXPECT_EQ(window.Font().FontBytes, ledfont::FontTable{});
     EXPECT_EQ(Pixels(), canvas);
     EXPECT_FALSE(Enabled("cmdSave") || Shown("FrameJ"));
 
     Click("cmdConvertToHex");
     ASSERT_EQ(boxes.shown().size(), 2u);
-    EXPECT_EQ(boxes.shown()[1].text, Q("No font is loaded: press Load first"));
+    EXPECT_EQ(boxes.shown()[1].text, Q("no font is loaded: press Load first [Invalid procedure call or argument]"));
 
     Load("hindi.txt", false);
     window.Font().FontFile = path.string();
@@ -1099,11 +1130,11 @@ TEST_P(NoFontFile, LoadAndMakeHexRefuseAtOnceAndSaveLeavesItAsItWas) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, NoFontFile,
-                         testing::Values(OddPath{"Fifo", "odd.txt", "", true},
-                                         OddPath{"LinkToFifo", "pipe", "pipe", true},
-                                         OddPath{"DanglingLink", "", "gone.txt", false},
-                                         OddPath{"Folder", "", "", true},
-                                         OddPath{"LinkToDevice", "", "/dev/zero", true}),
+                         testing::Values(OddPath{"Fifo", "odd.txt", "", true, kNotRegular},
+                                         OddPath{"LinkToFifo", "pipe", "pipe", true, kNotRegular},
+                                         OddPath{"DanglingLink", "", "gone.txt", false, kNoSuchFile},
+                                         OddPath{"Folder", "", "", true, kFolder},
+                                         OddPath{"LinkToDevice", "", "/dev/zero", true, kDevice}),
                          [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

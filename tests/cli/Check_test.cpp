@@ -1,5 +1,6 @@
 // ledfont check: what the editor cannot show, with glyph, code and line.
 #include "CompanionTest.h"
+#include "FontMode.h"
 
 namespace ledfont::test {
 namespace {
@@ -7,7 +8,7 @@ namespace {
 // Line of byte k of glyph c in a file of one byte per line.
 int LineOf(int c, int k) { return 34 * c + k + 1; }
 // Line of code byte j of conjunct c in a Jukta file.
-int CodeLineOf(int c, int j) { return 64 * 34 + 2 * c + j + 1; }
+int CodeLineOf(int c, int j) { return CodePairItem(c, j) + 1; }
 
 std::string Finding(int line, const std::string& text) {
     return "font.txt:" + std::to_string(line) + ": " + text + "\n";
@@ -113,12 +114,14 @@ INSTANTIATE_TEST_SUITE_P(Kinds, CheckFinds,
 
 using CheckCommand = Companion;
 
-TEST_F(CheckCommand, FindsNothingInACleanFont) {
+TEST_F(CheckCommand, FindsNothingInACleanFontToldOrNotWhichItIs) {
     for (const bool jukta : {false, true}) {
         Write("font.txt", FontText(MakeCleanFont(jukta, 2)));
-        const ProcessResult r = Run({"check", "font.txt", jukta ? "--jukta" : "--hindi"});
-        EXPECT_EQ(r.status, 0) << r.out;
-        EXPECT_EQ(r.out, "ok\n");
+        for (const char* mode : {jukta ? "--jukta" : "--hindi", "--"}) {
+            const ProcessResult r = Run({"check", "font.txt", mode});
+            EXPECT_EQ(r.status, 0) << mode << r.out << r.err;
+            EXPECT_EQ(r.out, "ok\n");
+        }
     }
 }
 
@@ -154,26 +157,36 @@ TEST_F(CheckCommand, AFontThatCannotLoadIsAFailureNamingFileAndWhy) {
     Write("overflow.txt", Join(lines));
     Write("hindi.txt", FontText(MakeCleanFont(false, 1)));
     Write("jukta.txt", FontText(MakeCleanFont(true, 1)));
+    Write("short.txt", Join(std::vector<std::string>(2303, "1")));
     ASSERT_EQ(mkfifo(folder.Path("pipe").c_str(), 0644), 0);
     struct Case {
         const char* file;
-        const char* mode;
+        const char* mode;  // "--": none, the file tells
         std::string said;
     };
-    for (const Case& c : {Case{"overflow.txt", "--hindi",
-                               "overflow.txt: line 100 of \"overflow.txt\" holds \"300\", a number outside"},
-                          Case{"hindi.txt", "--jukta", "holds 4352 items, a whole Hindi font"},
-                          Case{"hindi.txt", "--jukta", "choose Hindi"},
-                          Case{"jukta.txt", "--hindi", "a Jukta font: choose Jukta"},
-                          Case{"pipe", "--hindi", "pipe\": it is a named pipe (FIFO)"}}) {
+    for (const Case& c :
+         {Case{"overflow.txt", "--hindi",
+               "line 100 of \"overflow.txt\" holds \"300\", a number outside 0 to 255 [Overflow]"},
+          Case{"hindi.txt", "--jukta",
+               "\"hindi.txt\" holds 4352 items, a whole Hindi font, and a Jukta font has 2304; loaded as Jukta, "
+               "glyphs 64 to 127 would be lost at the next Save: choose Hindi [Bad file mode]"},
+          Case{"jukta.txt", "--hindi",
+               "\"jukta.txt\" ends after 2304 items, and a Hindi font has 4352; that is the size of a Jukta "
+               "font: choose Jukta [Input past end of file]"},
+          Case{"short.txt", "--",
+               "\"short.txt\" ends after 2303 items, and a Hindi font has 4352, a Jukta font 2304 [Input past "
+               "end of file]"},
+          Case{"pipe", "--",
+               "cannot read \"pipe\": it is a named pipe (FIFO), not a regular file [Path/File access error]"}}) {
         for (const char* command : {"check", "hex"}) {
             const ProcessResult r = Run({command, c.file, c.mode});
             EXPECT_EQ(r.status, 2) << command << ' ' << c.file;
             EXPECT_EQ(r.out, "");
-            EXPECT_NE(r.err.find(c.said), std::string::npos) << r.err;
+            EXPECT_EQ(r.err, "ledfont " + std::string(command) + ": " + c.said + "\n");
         }
     }
-    EXPECT_EQ(folder.Entries(), (std::set<std::string>{"overflow.txt", "hindi.txt", "jukta.txt", "pipe"}));
+    EXPECT_EQ(folder.Entries(),
+              (std::set<std::string>{"overflow.txt", "hindi.txt", "jukta.txt", "short.txt", "pipe"}));
 }
 
 }  // namespace

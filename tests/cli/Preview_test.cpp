@@ -174,15 +174,16 @@ TEST_F(PreviewCommand, RefusesWhatItCannotShowAndSaysWhere) {
          "character 2 of the text, at byte 4, is not UTF-8"},
         {{"preview", "\xE0\x80\x95", "--hindi", "hindi.txt"},
          "character 1 of the text, at byte 1, is not UTF-8"},
-        {{"preview", "क", "--hindi", "missing.txt"}, "missing.txt: cannot open \"missing.txt\""},
+        {{"preview", "क", "--hindi", "missing.txt"},
+         "ledfont preview: cannot open \"missing.txt\": there is no such file [File not found]"},
         {{"preview", "क", "--hindi", "hindi.txt", "--jukta", "hindi.txt"},
-         "hindi.txt: \"hindi.txt\" holds 4352 items"},
+         "ledfont preview: \"hindi.txt\" holds 4352 items"},
         {{"preview", "क", "--jukta", "jukta.txt"}, "--hindi FONT is needed"},
         {{"preview", "क", "--hindi", "hindi.txt", "--space", "65"},
          "--space takes a whole number from 0 to 64"},
-        {{"preview", "क", "--hindi", "hindi.txt", "-o", "line.txt"}, "OUT must end in .png"},
+        {{"preview", "क", "--hindi", "hindi.txt", "-o", "line.txt"}, "\"line.txt\" does not end in .png"},
         {{"preview", "क", "--hindi", "hindi.txt", "--jukta", "jukta.png", "-o", "jukta.png"},
-         "would overwrite the font file"},
+         "would overwrite the file it is made from"},
     };
     for (const auto& c : cases) {
         const ProcessResult r = Run(c.args);

@@ -51,7 +51,7 @@ public:
 
 private:
     static void Check(int index, int count) {
-        if (index < -1 || index >= count) throw InvalidPropertyError("Invalid property value");
+        if (index < -1 || index >= count) throw MakeError<InvalidPropertyError>("list index out of range");
     }
 };
 

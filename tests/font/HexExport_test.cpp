@@ -405,7 +405,7 @@ INSTANTIATE_TEST_SUITE_P(Names, HexOutputNameRefusalTest,
 TEST(HexOutputNameTest, RefusalSaysWhyNamingTheFontFile) {
     const std::pair<const char*, const char*> refusals[] = {
         {"/fonts/font.hex",
-         "\"/fonts/font.hex\" would overwrite the font file itself [Bad file name or number]"},
+         "\"/fonts/font.hex\" would overwrite the file it is made from [Bad file name or number]"},
         {"ab", "\"ab\" is too short to make a HEX file name from [Bad file name or number]"},
         {"/fonts/a/", "the HEX file for \"/fonts/a/\" would not lie beside it [Bad file name or number]"},
     };

@@ -1,4 +1,4 @@
-#include "FontFiles.h"
+#include "WriteOutput.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -25,18 +25,6 @@ void WriteIntoStream(const std::string& path, std::string_view content) {
 
 }  // namespace
 
-FontState LoadFontFile(const std::string& path, FontMode mode, LoadReport* report) {
-    FontState font;
-    font.FontFile = path;
-    font.IsJukta = mode == FontMode::Jukta;
-    OnFile(path, [&] {
-        if (!report) return mode == FontMode::Jukta ? LoadFontJukta(font, path) : LoadFont(font, path);
-        ItemReader reader = ItemReader::OpenFile(path);
-        LoadFontItems(font, mode, reader, report);
-    });
-    return font;
-}
-
 bool WriteOutput(const std::string& output, const std::string& fontFile, std::string_view content,
                  std::ostream& out) {
     if (output == "-") {
@@ -55,7 +43,7 @@ bool WriteOutput(const std::string& output, const std::string& fontFile, std::st
             return false;
         default:
             RefuseOverwritingFont(output, fontFile);
-            WriteFileAtomically(output, content);
+            WriteFileAtomically(output, where, content);
             return true;
     }
 }
