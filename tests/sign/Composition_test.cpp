@@ -33,19 +33,21 @@ void Shape(FontState& font, int c, int n, int glyphClass, int centre, int row) {
 FontState HindiFont() {
     FontState font;
     for (int c = 0; c < 128; ++c) Shape(font, c, 3, kConsonant, 1, -1);
-    Shape(font, 0x15, 3, kConsonant, 1, 0);  // क
-    Shape(font, 0x38, 4, kConsonant, 2, 2);  // स
-    Shape(font, 0x24, 3, kConsonant, 1, 3);  // त
-    Shape(font, 0x30, 3, kConsonant, 1, 1);  // र
-    Shape(font, 0x4D, 3, kConsonant, 1, 4);  // virama
-    Shape(font, 0x3F, 3, kIkaar, 1, 5);      // ि
-    Shape(font, 0x3C, 3, kVowel, 1, 12);     // nukta, a mark as an import makes it
-    Shape(font, 0x41, 3, kVowel, 1, 15);     // ु
-    Shape(font, 0x44, 20, kVowel, 1, 9);     // ॄ, wider than a glyph
+    Shape(font, 0x15, 3, kConsonant, 1, 0);   // क
+    Shape(font, 0x38, 4, kConsonant, 2, 2);   // स
+    Shape(font, 0x24, 3, kConsonant, 1, 3);   // त
+    Shape(font, 0x30, 3, kConsonant, 1, 1);   // र
+    Shape(font, 0x4D, 3, kConsonant, 1, 4);   // virama
+    Shape(font, 0x3F, 3, kIkaar, 1, 5);       // ि
+    Shape(font, 0x3C, 3, kVowel, 1, 12);      // nukta, a mark as an import makes it
+    Shape(font, 0x41, 3, kVowel, 1, 15);      // ु
+    Shape(font, 0x44, 20, kVowel, 1, 9);      // ॄ, wider than a glyph
+    Shape(font, 0x3E, 3, kConsonant, 1, 13);  // ा
     return font;
 }
 
-// Glyph 0 is स्त (38 24), glyph 1 त्र (24 30); no other pair is of two consonants.
+// Glyph 0 is स्त (38 24), glyph 1 त्र (24 30), 2 the half form स् (38 4D), 3
+// the reph (30 4D), a mark, 4 ज़्य (5B 2F); no other pair is of two consonants.
 FontState JuktaFont() {
     FontState font;
     font.IsJukta = true;
@@ -60,6 +62,14 @@ FontState JuktaFont() {
     Shape(font, 1, 5, kConsonant, 2, 7);
     font.JuktaCodes(1, 0) = 0x24;
     font.JuktaCodes(1, 1) = 0x30;
+    const int more[][6] = {
+        {2, 3, kConsonant, 1, 0x38, 0x4D}, {3, 3, kVowel, 1, 0x30, 0x4D}, {4, 5, kConsonant, 2, 0x5B, 0x2F}};
+    const int rows[] = {8, 10, 11};
+    for (int i = 0; i < 3; ++i) {
+        Shape(font, more[i][0], more[i][1], more[i][2], more[i][3], rows[i]);
+        font.JuktaCodes(more[i][0], 0) = static_cast<Byte>(more[i][4]);
+        font.JuktaCodes(more[i][0], 1) = static_cast<Byte>(more[i][5]);
+    }
     return font;
 }
 
@@ -83,9 +93,34 @@ const LineCase kLines[] = {
      6,
      {{0, "...###"}, {5, "###..."}, {12, "...###"}}},
     {"AJoinedConsonantJoinsNothingMore",
-     "स्त्र",
-     12,
-     {{1, ".........###"}, {4, "......###..."}, {6, "######......"}}},
+     "त्र्क",
+     11,
+     {{0, "........###"}, {4, ".....###..."}, {7, "#####......"}}},
+    {"AConjunctGoesBeforeAHalfForm", "स्त", 6, {{6, "######"}}},
+    {"WithoutAConjunctTheHalfFormIsDrawnThenTheConsonant", "स्क", 6, {{0, "...###"}, {8, "###..."}}},
+    {"AHalfFormGoesBeforeAConjunctThatLetsTheNextJoinOn", "स्त्र", 8, {{7, "...#####"}, {8, "###....."}}},
+    {"WithoutAHalfFormOrAConjunctTheViramaIsSeen",
+     "क्स",
+     10,
+     {{0, "###......."}, {2, "......####"}, {4, "...###...."}}},
+    {"ZwnjAsksForTheViramaSeen",
+     "स्‌त",
+     10,
+     {{2, "####......"}, {3, ".......###"}, {4, "....###..."}}},
+    {"ZwjAsksForTheHalfForm", "स्‍त", 6, {{3, "...###"}, {8, "###..."}}},
+    {"RaAndZwjAreTheThreeGlyphsThoughTheFontHasAReph",
+     "र्‍क",
+     9,
+     {{0, "......###"}, {1, "###......"}, {4, "...###..."}}},
+    {"TheRephStandsOnTheBase", "र्क", 3, {{0, "###"}, {10, "###"}}},
+    {"TheRephStandsAfterAa", "र्का", 6, {{0, "###..."}, {10, "...###"}, {13, "...###"}}},
+    {"TheRephStaysOnTheBaseWhenIkaarGoesBefore", "र्कि", 6, {{0, "...###"}, {5, "###..."}, {10, "...###"}}},
+    {"TheRephStandsOnTheLastConsonantOfItsCluster",
+     "र्स्क कु",
+     13,
+     {{0, "...###....###"}, {8, "###.........."}, {10, "...###......."}, {15, "..........###"}}},
+    {"ANuktaLetterJoinsByThePrecomposedCode", "ज़्य", 5, {{11, "#####"}}},
+    {"ALetterAndANuktaJoinLikeThePrecomposedLetter", "ज़्य", 5, {{11, "#####"}}},
     {"TheSpacesBeforeAClusterStandBeforeItsIkaar", "क कि", 13, {{0, "###.......###"}, {5, ".......###..."}}},
     {"AMarkAfterAnIkaarStandsOnTheClusterItWasMovedBefore",
      "किु",
