@@ -31,6 +31,7 @@ add_library(ledfont_import STATIC
   typeface/ImportCommand.cpp
   typeface/ImportRun.cpp
   typeface/InkPlacement.cpp
+  typeface/JuktaEntry.cpp
   typeface/Typeface.cpp)
 target_include_directories(ledfont_import PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/typeface)
 target_link_libraries(ledfont_import
