@@ -13,5 +13,6 @@ const Command& SheetCommand();
 const Command& NewCommand();
 const Command& ImportCommand();
 const Command& PreviewCommand();
+const Command& CoverageCommand();
 
 }  // namespace ledfont::cli
