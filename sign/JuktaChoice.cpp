@@ -28,10 +28,11 @@ bool Has(const std::vector<JuktaPair>& pairs, const JuktaPair& pair) {
     return std::find(pairs.begin(), pairs.end(), pair) != pairs.end();
 }
 
-// A conjunct before a half form before the reph, then by code.
+// Of two that join as many, a half form or the reph before a conjunct: in
+// another text it serves clusters this one lacks. Then by code.
 bool Better(const PairWorth& a, const PairWorth& b) {
     if (a.sites != b.sites) return a.sites > b.sites;
-    const auto rank = [](const JuktaPair& p) { return p.IsReph() ? 2 : p.IsHalfForm() ? 1 : 0; };
+    const auto rank = [](const JuktaPair& p) { return p.IsHalfForm() ? 0 : p.IsReph() ? 1 : 2; };
     if (rank(a.pair) != rank(b.pair)) return rank(a.pair) < rank(b.pair);
     return a.pair < b.pair;
 }

@@ -21,7 +21,7 @@ std::vector<PairWorth> RankPairs(const std::vector<JoinSite>& sites, std::size_t
 
 // The Jukta glyphs that join the most join sites of a text, at most slots of
 // them, in the order they were chosen: each time the one that joins the most
-// sites not yet joined (a conjunct before a half form or the reph that joins
+// sites not yet joined (a half form or the reph before a conjunct that joins
 // as many). When nothing more can be joined, the rest of the slots go to the
 // conjuncts of the sites most often drawn by a half form, which the typeface
 // draws as one glyph.

@@ -26,6 +26,7 @@ add_library(ledfont_import STATIC
   typeface/CharacterClass.cpp
   typeface/ConjunctList.cpp
   typeface/ConjunctShaper.cpp
+  typeface/CorpusChoice.cpp
   typeface/FontImporter.cpp
   typeface/GlyphInk.cpp
   typeface/ImportCommand.cpp
