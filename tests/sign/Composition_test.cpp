@@ -10,6 +10,7 @@
 #include "GlyphRecord.h"
 #include "LedLine.h"
 #include "LineLayout.h"
+#include "TextCoverage.h"
 #include "Utf8.h"
 #include "sign_compose.h"
 #include "sign_draw.h"
@@ -200,6 +201,27 @@ TEST_P(Composition, TheEntryForCodePointsAndAWindowOfTheLineAgree) {
 
 INSTANTIATE_TEST_SUITE_P(Lines, Composition, testing::ValuesIn(kLines),
                          [](const testing::TestParamInfo<LineCase>& p) { return std::string(p.param.name); });
+
+// How the fonts draw a text, as ledfont coverage tells it: क्स shows its
+// virama, स्क joins by the half form, र्क by the reph, ज़्‌य asks for the
+// virama but lights nothing; the comma is a placeholder.
+TEST(TextCoverage, CountsTheJoinsTheFallbacksAndWhatIsWorthAdding) {
+    const FontState hindi = HindiFont();
+    const FontState jukta = JuktaFont();
+    const sign::TextCoverage c = sign::MeasureCoverage("क्स स्क,\nर्क ज़्\u200Cय क्सु", LineFonts{hindi, &jukta});
+    EXPECT_EQ(c.joinSites, 4u);
+    EXPECT_EQ(c.joinSitesJoined, 2u);
+    EXPECT_EQ(c.visibleVirama.clusters, 2u);
+    EXPECT_EQ(c.visibleVirama.examples, (std::vector<std::string>{"क्स", "क्सु"}));
+    EXPECT_EQ(c.placeholder.clusters, 1u);
+    EXPECT_EQ(c.clusters, 6u);
+    EXPECT_EQ(c.blankGlyph.clusters, 1u) << "ज़ and य light nothing in these fonts";
+    EXPECT_EQ(c.clustersIntended, 2u);
+    ASSERT_FALSE(c.worthAdding.empty());
+    EXPECT_EQ(c.worthAdding[0].pair.Text(), "क्")
+        << "the half form serves as many as the conjunct, and more text";
+    EXPECT_EQ(c.worthAdding[0].sites, 2u);
+}
 
 // What firmware meets when its buffers or its memory fail it.
 TEST(CompositionCore, TellsTheCallerWhatItNeedsAndWhereTheTextIsWrong) {
