@@ -39,7 +39,8 @@ std::string Hex(unsigned byte) {
 }
 
 void ReportFallback(const char* name, const Fallback& fallback, std::size_t clusters, std::ostream& out) {
-    out << "  " << name << ": " << fallback.clusters << " clusters (" << Share(fallback.clusters, clusters)
+    out << "  " << name << ": " << fallback.clusters
+        << (fallback.clusters == 1 ? " cluster (" : " clusters (") << Share(fallback.clusters, clusters)
         << ')';
     for (std::size_t i = 0; i < fallback.examples.size(); ++i)
         out << (i == 0 ? ": " : " ") << fallback.examples[i];
