@@ -48,7 +48,8 @@ FontState HindiFont() {
 }
 
 // Glyph 0 is स्त (38 24), glyph 1 त्र (24 30), 2 the half form स् (38 4D), 3
-// the reph (30 4D), a mark, 4 ज़्य (5B 2F); no other pair is of two consonants.
+// the reph (30 4D), a mark, 4 ज़्य (5B 2F), 5 र्त (30 24); no other pair is of
+// two consonants.
 FontState JuktaFont() {
     FontState font;
     font.IsJukta = true;
@@ -63,10 +64,12 @@ FontState JuktaFont() {
     Shape(font, 1, 5, kConsonant, 2, 7);
     font.JuktaCodes(1, 0) = 0x24;
     font.JuktaCodes(1, 1) = 0x30;
-    const int more[][6] = {
-        {2, 3, kConsonant, 1, 0x38, 0x4D}, {3, 3, kVowel, 1, 0x30, 0x4D}, {4, 5, kConsonant, 2, 0x5B, 0x2F}};
-    const int rows[] = {8, 10, 11};
-    for (int i = 0; i < 3; ++i) {
+    const int more[][6] = {{2, 3, kConsonant, 1, 0x38, 0x4D},
+                           {3, 3, kVowel, 1, 0x30, 0x4D},
+                           {4, 5, kConsonant, 2, 0x5B, 0x2F},
+                           {5, 4, kConsonant, 2, 0x30, 0x24}};
+    const int rows[] = {8, 10, 11, 14};
+    for (int i = 0; i < 4; ++i) {
         Shape(font, more[i][0], more[i][1], more[i][2], more[i][3], rows[i]);
         font.JuktaCodes(more[i][0], 0) = static_cast<Byte>(more[i][4]);
         font.JuktaCodes(more[i][0], 1) = static_cast<Byte>(more[i][5]);
@@ -113,6 +116,7 @@ const LineCase kLines[] = {
      "र्‍क",
      9,
      {{0, "......###"}, {1, "###......"}, {4, "...###..."}}},
+    {"AConjunctOfRaAndTheConsonantWinsOverTheReph", "र्त", 4, {{14, "####"}}},
     {"TheRephStandsOnTheBase", "र्क", 3, {{0, "###"}, {10, "###"}}},
     {"TheRephStandsAfterAa", "र्का", 6, {{0, "###..."}, {10, "...###"}, {13, "...###"}}},
     {"TheRephStaysOnTheBaseWhenIkaarGoesBefore", "र्कि", 6, {{0, "...###"}, {5, "###..."}, {10, "...###"}}},
