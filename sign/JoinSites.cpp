@@ -51,6 +51,20 @@ std::vector<JoinSite> FindJoinSites(const std::u32string& text) {
     return sites;
 }
 
+std::map<Byte, std::size_t> CountConsonants(const std::u32string& text) {
+    std::map<Byte, std::size_t> counts;
+    for (std::size_t i = 0; i < text.size();) {
+        if (!IsConsonant(text[i])) {
+            ++i;
+            continue;
+        }
+        Byte code = 0;
+        i += ConsonantCode(text, i, code);
+        ++counts[code];
+    }
+    return counts;
+}
+
 bool JuktaPair::IsReph() const { return first == SIGN_RA_CODE && second == SIGN_VIRAMA_CODE; }
 bool JuktaPair::IsHalfForm() const { return second == SIGN_VIRAMA_CODE && !IsReph(); }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,9 @@ struct JoinSite {
 
 // The join sites of text, in its order.
 std::vector<JoinSite> FindJoinSites(const std::u32string& text);
+
+// How often each consonant stands in text, by its code byte (a nukta's letter's own).
+std::map<Byte, std::size_t> CountConsonants(const std::u32string& text);
 
 // A glyph of a Jukta font by its code pair: a conjunct (first, second), a
 // half form (first, 4D) or the reph (30, 4D).

@@ -4,6 +4,8 @@
 #include <map>
 #include <optional>
 
+#include "sign_cluster.h"
+
 namespace ledfont::sign {
 namespace {
 
@@ -68,6 +70,21 @@ std::optional<JuktaPair> BestConjunctForHalfForms(const std::vector<SiteGroup>& 
     return best->pair;
 }
 
+// The half forms of the consonants of text that chosen lacks, the most
+// frequent first. र has none, and a flap (ड़ ढ़) never joins.
+std::vector<JuktaPair> SpareHalfForms(const std::u32string& text, const std::vector<JuktaPair>& chosen) {
+    std::vector<PairWorth> spare;
+    for (const auto& [code, count] : CountConsonants(text)) {
+        const JuktaPair half{code, SIGN_VIRAMA_CODE};
+        if (code != SIGN_RA_CODE && code != 0x5C && code != 0x5D && !Has(chosen, half))
+            spare.push_back({half, count});
+    }
+    std::sort(spare.begin(), spare.end(), Better);
+    std::vector<JuktaPair> halves;
+    for (const PairWorth& worth : spare) halves.push_back(worth.pair);
+    return halves;
+}
+
 }  // namespace
 
 std::vector<PairWorth> RankPairs(const std::vector<JoinSite>& sites, std::size_t most) {
@@ -76,14 +93,18 @@ std::vector<PairWorth> RankPairs(const std::vector<JoinSite>& sites, std::size_t
     return ranked;
 }
 
-std::vector<JuktaPair> ChooseJuktaPairs(const std::vector<JoinSite>& sites, std::size_t slots) {
-    std::vector<SiteGroup> groups = GroupOf(sites);
+std::vector<JuktaPair> ChooseJuktaPairs(const std::u32string& text, std::size_t slots) {
+    std::vector<SiteGroup> groups = GroupOf(FindJoinSites(text));
     std::vector<JuktaPair> chosen;
     while (chosen.size() < slots) {
         const std::vector<PairWorth> ranked = Ranked(groups);
         if (ranked.empty()) break;
         chosen.push_back(ranked.front().pair);
         Join(groups, ranked.front().pair);
+    }
+    for (const JuktaPair& half : SpareHalfForms(text, chosen)) {
+        if (chosen.size() >= slots) break;
+        chosen.push_back(half);
     }
     while (chosen.size() < slots) {
         const std::optional<JuktaPair> conjunct = BestConjunctForHalfForms(groups);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "JoinSites.h"
@@ -19,13 +20,14 @@ struct PairWorth {
 // clusters it serves). At most `most`.
 std::vector<PairWorth> RankPairs(const std::vector<JoinSite>& sites, std::size_t most);
 
-// The Jukta glyphs that join the most join sites of a text, at most slots of
+// The Jukta glyphs that join the most join sites of text, at most slots of
 // them, in the order they were chosen: each time the one that joins the most
 // sites not yet joined (a half form or the reph before a conjunct that joins
-// as many). When nothing more can be joined, the rest of the slots go to the
-// conjuncts of the sites most often drawn by a half form, which the typeface
-// draws as one glyph.
-std::vector<JuktaPair> ChooseJuktaPairs(const std::vector<JoinSite>& sites, std::size_t slots);
+// as many). When nothing more can be joined, the slots left go first to the
+// half forms of the text's other consonants, the most frequent first (another
+// text joins them where this one does not), then to the conjuncts of the
+// sites most often drawn by a half form, which the typeface draws as one glyph.
+std::vector<JuktaPair> ChooseJuktaPairs(const std::u32string& text, std::size_t slots);
 
 // How many of sites the pairs join, of those that a glyph can join (a site
 // after ZWNJ asks for the virama and is left out of both counts).

@@ -47,7 +47,7 @@ CorpusChoice ChooseFromCorpus(const std::string& path) {
         if (!text) throw MakeError<TypeMismatchError>("\"" + path + "\" is not UTF-8 text");
         const std::vector<sign::JoinSite> sites = sign::FindJoinSites(*text);
         const std::vector<sign::JuktaPair> pairs =
-            sign::ChooseJuktaPairs(sites, static_cast<std::size_t>(GlyphCount(FontMode::Jukta)));
+            sign::ChooseJuktaPairs(*text, static_cast<std::size_t>(GlyphCount(FontMode::Jukta)));
         if (pairs.empty())
             throw MakeError<InvalidPropertyError>("\"" + path +
                                                   "\" holds no consonant + virama + consonant to choose for");
