@@ -33,7 +33,7 @@ std::vector<JoinSite> FindJoinSites(const std::u32string& text) {
         site.begin = i;
         std::size_t at = i + ConsonantCode(text, i, site.first);
         const std::size_t next = at;
-        site.rephPlace = !joinedBefore && text[i] == 0x0930;
+        site.rephPlace = !joinedBefore && site.first == SIGN_RA_CODE;
         joinedBefore = false;
         if (at < text.size() && text[at] == SIGN_VIRAMA) {
             site.virama = at++;
