@@ -13,5 +13,7 @@ const Command& SheetCommand();
 const Command& NewCommand();
 const Command& ImportCommand();
 const Command& PreviewCommand();
+const Command& EncodeCommand();
+const Command& ComposeCommand();
 
 }  // namespace ledfont::cli

@@ -8,9 +8,9 @@
 namespace ledfont::cli {
 namespace {
 
-std::array<const Command*, 8> AllCommands() {
-    return {&HexCommand(),   &VerifyCommand(),  &UnhexCommand(), &CheckCommand(),
-            &SheetCommand(), &PreviewCommand(), &NewCommand(),   &ImportCommand()};
+std::array<const Command*, 10> AllCommands() {
+    return {&HexCommand(),     &VerifyCommand(), &UnhexCommand(),   &CheckCommand(), &SheetCommand(),
+            &PreviewCommand(), &EncodeCommand(), &ComposeCommand(), &NewCommand(),   &ImportCommand()};
 }
 
 const Command* FindCommand(const std::string& name) {
