@@ -251,6 +251,24 @@ TEST_F(PreviewCommand, TheReadmeShowsWhatPreviewDraws) {
            "--width 96 -o docs/preview.png";
 }
 
+TEST_F(PreviewCommand, TheReadmeShowsWhatEncodeAndComposeWrite) {
+    const std::string docs = std::string(LEDFONT_SOURCE_DIR) + "/docs/";
+    const std::string readme = TestFolder::Read(std::string(LEDFONT_SOURCE_DIR) + "/README.md");
+    const std::vector<std::string> fonts = {"--hindi", docs + "sample-hindi.txt", "--jukta",
+                                            docs + "sample-jukta.txt"};
+    std::vector<std::string> encode = {"encode", "नमस्ते मित्र"}, compose = {"compose", "नमस्ते मित्र"};
+    encode.insert(encode.end(), fonts.begin(), fonts.end());
+    compose.insert(compose.end(), fonts.begin(), fonts.end());
+    compose.insert(compose.end(), {"-o", "line.c"});
+    const std::string said =
+        "$ ledfont encode 'नमस्ते मित्र' --hindi docs/sample-hindi.txt --jukta docs/sample-jukta.txt\n" +
+        Run(encode).out +
+        "$ ledfont compose 'नमस्ते मित्र' --hindi docs/sample-hindi.txt --jukta docs/sample-jukta.txt "
+        "-o line.c\n" +
+        Run(compose).out;
+    EXPECT_NE(readme.find(said), std::string::npos) << said;
+}
+
 // The columns as compose writes them, from the rows preview prints: 2 bytes
 // a column, rows 0..7 then 8..15, bit r row r, 0 lit.
 std::string ColumnBytes(const std::string& art, int columns) {

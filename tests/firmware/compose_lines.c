@@ -23,6 +23,7 @@
 #define SYST_CVR (*(volatile uint32_t*)0xE000E018u)
 #define SYST_MASK 0xFFFFFFu
 #define CALIBRATION_LOOPS 1000000u /* two instructions each */
+#define FULL_LINE_CHARACTERS 40u
 
 static uint8_t image[IMAGE_BYTES];
 static SignGlyph glyphs[MOST_GLYPHS];
@@ -47,6 +48,18 @@ static uint32_t calibrate(void) {
     const uint32_t start = ticks_now();
     spin(CALIBRATION_LOOPS);
     return ticks_since(start);
+}
+
+/* The characters of UTF-8 text: its bytes but the continuation bytes. */
+static size_t characters_of(const char* text, size_t size) {
+    size_t count = 0, i;
+    for (i = 0; i < size; ++i) count += ((uint8_t)text[i] & 0xC0u) != 0x80u;
+    return count;
+}
+
+/* The instructions of ticks, as the calibration loop had them, for each of count. */
+static unsigned long instructions(uint64_t ticks, uint32_t calibration, unsigned long count) {
+    return (unsigned long)(ticks * 2u * CALIBRATION_LOOPS / calibration / (count ? count : 1u));
 }
 
 static void put_u32(uint8_t* to, uint32_t value) {
@@ -95,8 +108,8 @@ static int load_image(void) {
 int main(void) {
     const SignFonts fonts = {read_image, NULL, 1};
     static char text[MOST_LINE_BYTES];
-    unsigned long lines = 0;
-    uint64_t ticks = 0, most = 0;
+    unsigned long lines = 0, full_lines = 0;
+    uint64_t ticks = 0, full_ticks = 0, most = 0;
     uint32_t calibration;
     FILE* in;
     FILE* out;
@@ -121,6 +134,10 @@ int main(void) {
         t = compose_line(&fonts, text, size, out);
         ticks += t;
         if (t > most) most = t;
+        if (characters_of(text, size) == FULL_LINE_CHARACTERS) {
+            full_ticks += t;
+            ++full_lines;
+        }
         ++lines;
     }
     fclose(in);
@@ -128,9 +145,10 @@ int main(void) {
         printf("firmware: cannot write columns.bin\n");
         return 1;
     }
-    /* instructions = ticks * (2 * CALIBRATION_LOOPS) / calibration */
-    printf("firmware: %lu lines, %lu instructions a line on average, %lu at most\n", lines,
-           (unsigned long)(ticks * 2u * CALIBRATION_LOOPS / calibration / (lines ? lines : 1u)),
-           (unsigned long)(most * 2u * CALIBRATION_LOOPS / calibration));
+    printf(
+        "firmware: %lu lines, %lu instructions a line on average, %lu at most; %lu lines of %u characters, "
+        "%lu instructions each on average\n",
+        lines, instructions(ticks, calibration, lines), instructions(most, calibration, 1u), full_lines,
+        FULL_LINE_CHARACTERS, instructions(full_ticks, calibration, full_lines));
     return 0;
 }
