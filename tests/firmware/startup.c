@@ -24,19 +24,10 @@ void fault(void) { exit(1); }
 
 typedef void (*Vector)(void);
 
-__attribute__((section(".vectors"), used)) static const Vector vectors[16] = {(Vector)(uintptr_t)__stack_top,
-                                                                              reset,
-                                                                              fault,
-                                                                              fault,
-                                                                              fault,
-                                                                              fault,
-                                                                              fault,
-                                                                              0,
-                                                                              0,
-                                                                              0,
-                                                                              0,
-                                                                              fault,
-                                                                              fault,
-                                                                              0,
-                                                                              fault,
-                                                                              fault};
+/* The initial stack, then reset, NMI, hard fault, memory, bus and usage
+ * faults, four reserved, SVC, debug monitor, one reserved, PendSV, SysTick. */
+/* clang-format off */
+__attribute__((section(".vectors"), used)) static const Vector vectors[16] = {
+    (Vector)(uintptr_t)__stack_top, reset, fault, fault, fault, fault, fault,
+    0, 0, 0, 0, fault, fault, 0, fault, fault};
+/* clang-format on */
