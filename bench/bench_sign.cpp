@@ -2,7 +2,8 @@
 // the sample Hindi font and the sample Jukta font of conjuncts:
 // - in the core, reading a flat controller image as firmware reads its flash;
 // - the same, with the line's columns drawn;
-// - through the C++ face over the font tables, as the companion composes.
+// - through the C++ face over the font tables, as the companion composes;
+// and the coverage of a megabyte of text.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -13,6 +14,8 @@
 #include "FontFile.h"
 #include "LedLine.h"
 #include "LineLayout.h"
+#include "ReadableFile.h"
+#include "TextCoverage.h"
 #include "sign_compose.h"
 #include "sign_draw.h"
 
@@ -114,6 +117,22 @@ void BM_LayOutAndDrawALineThroughTheFace(benchmark::State& s) {
     }
 }
 BENCHMARK(BM_LayOutAndDrawALineThroughTheFace)->Unit(benchmark::kMicrosecond);
+
+// ledfont coverage's work on a megabyte of prose (target: at most 1 s): the
+// shipped Hindi text, repeated.
+void BM_CoverageOfAMegabyte(benchmark::State& s) {
+    const std::string prose = ReadWholeFile(LEDFONT_SOURCE_DIR "/cli/data/corpus/hindi-prose.txt", 1 << 20);
+    std::string text;
+    while (text.size() < (1u << 20)) text += prose;
+    const sign::LineFonts fonts{Fonts().hindi, &Fonts().jukta};
+    for (auto _ : s) {
+        const sign::TextCoverage coverage = sign::MeasureCoverage(text, fonts);
+        if (coverage.joinSites == 0) s.SkipWithError("the text has no consonant + virama + consonant");
+        benchmark::DoNotOptimize(coverage.joinSitesJoined);
+    }
+    s.counters["bytes"] = static_cast<double>(text.size());
+}
+BENCHMARK(BM_CoverageOfAMegabyte)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -13,6 +13,7 @@ const Command& SheetCommand();
 const Command& NewCommand();
 const Command& ImportCommand();
 const Command& PreviewCommand();
+const Command& CoverageCommand();
 const Command& EncodeCommand();
 const Command& ComposeCommand();
 

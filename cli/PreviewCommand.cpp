@@ -83,13 +83,19 @@ const Command& PreviewCommand() {
         "preview",
         "preview TEXT --hindi FONT [--jukta FONT] [--width COLS] [--space COLS] [-o OUT.png]",
         "show a line of Hindi text as the sign shows it",
-        "Draws TEXT (UTF-8: Devanagari U+0900..U+097F and spaces) with the glyphs\n"
-        "of the Hindi font FONT, as a sign shows it:\n"
+        "Draws TEXT (UTF-8: Devanagari U+0900..U+097F, spaces, ZWNJ and ZWJ) with\n"
+        "the glyphs of the Hindi font FONT, as a sign shows it:\n"
         "  - U+09xx is Hindi glyph xx; a space is --space dark columns (default 4);\n"
         "  - consonant + virama + consonant is one glyph of the Jukta font, when\n"
         "    --jukta is given and it has a glyph with the code pair of the two\n"
         "    consonants (the low bytes of their code points: 15 37 for the\n"
-        "    conjunct U+0915 U+094D U+0937);\n"
+        "    conjunct U+0915 U+094D U+0937); else the first one's half form, the\n"
+        "    Jukta glyph of the pair (consonant, 4D), and the second; else the three\n"
+        "    glyphs. A letter with a nukta has its precomposed letter's byte (5B);\n"
+        "  - U+0930 + virama at the start of a cluster is the reph, the Jukta glyph\n"
+        "    30 4D, drawn over the base or the ा ी ो ौ after it (a conjunct of र and\n"
+        "    the consonant wins); after a virama, ZWNJ asks for the three glyphs\n"
+        "    and ZWJ for the half form;\n"
         "  - a consonant glyph (class 0) takes its column count in columns;\n"
         "  - a vowel glyph (class 1) takes none: it is drawn over the glyph before\n"
         "    it, its centre column on that glyph's centre column;\n"

@@ -3,6 +3,7 @@
 #include "Devanagari.h"
 #include "HexText.h"
 #include "Utf8.h"
+#include "sign_cluster.h"
 
 namespace ledfont::sign {
 namespace {
@@ -29,7 +30,8 @@ std::u32string ReadLineText(std::string_view utf8) {
     for (std::size_t at = 0; at < utf8.size();) {
         const Utf8Character d = DecodeUtf8At(utf8, at);
         if (d.length == 0) throw NotUtf8Error(line.size() + 1, at + 1);
-        if (d.ch != kSpace && !IsDevanagari(d.ch)) throw NotDevanagariError(line.size() + 1, d.ch);
+        if (d.ch != kSpace && !IsDevanagari(d.ch) && !sign_is_joiner(d.ch))
+            throw NotDevanagariError(line.size() + 1, d.ch);
         line += d.ch;
         at += d.length;
     }

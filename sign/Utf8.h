@@ -19,4 +19,7 @@ Utf8Character DecodeUtf8At(std::string_view text, std::size_t at);
 // The characters of UTF-8 text, or nothing when it is not UTF-8.
 std::optional<std::u32string> DecodeUtf8(std::string_view text);
 
+// text as UTF-8; every code point is taken as it is.
+std::string EncodeUtf8(std::u32string_view text);
+
 }  // namespace ledfont::sign

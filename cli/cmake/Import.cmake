@@ -26,11 +26,13 @@ add_library(ledfont_import STATIC
   typeface/CharacterClass.cpp
   typeface/ConjunctList.cpp
   typeface/ConjunctShaper.cpp
+  typeface/CorpusChoice.cpp
   typeface/FontImporter.cpp
   typeface/GlyphInk.cpp
   typeface/ImportCommand.cpp
   typeface/ImportRun.cpp
   typeface/InkPlacement.cpp
+  typeface/JuktaEntry.cpp
   typeface/Typeface.cpp)
 target_include_directories(ledfont_import PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/typeface)
 target_link_libraries(ledfont_import

@@ -11,6 +11,7 @@
 #include "MessageText.h"
 #include "ReadableFile.h"
 #include "Utf8.h"
+#include "sign_cluster.h"
 
 namespace ledfont::cli {
 namespace {
@@ -74,7 +75,7 @@ private:
             if (!BelongsInAConjunct(cp))
                 throw MakeError<TypeMismatchError>(Where() + " holds " + Quoted(words[0]) +
                                                    ", which is not Devanagari text");
-        Conjunct conjunct{std::string(words[0]), line_, 0, 0};
+        Conjunct conjunct{std::string(words[0]), line_, 0, 0, KindOf(text)};
         if (words.size() == 3) {
             conjunct.first = CodeByte(words[1]);
             conjunct.second = CodeByte(words[2]);
@@ -82,8 +83,8 @@ private:
             const auto pair = DefaultCodePair(text);
             if (!pair)
                 throw MakeError<InvalidPropertyError>(Where() + " holds " + Quoted(words[0]) +
-                                                      ", which has fewer than two consonants: give its two "
-                                                      "code bytes");
+                                                      ", which is neither a conjunct of two consonants nor "
+                                                      "a half form: give its two code bytes");
             std::tie(conjunct.first, conjunct.second) = *pair;
         }
         return conjunct;
@@ -120,19 +121,43 @@ private:
 
 }  // namespace
 
-std::optional<std::pair<Byte, Byte>> DefaultCodePair(const std::u32string& text) {
-    std::optional<char32_t> first;
-    std::optional<char32_t> last;
-    int consonants = 0;
-    for (char32_t cp : text) {
-        if (!sign::IsConsonant(cp)) continue;
-        if (!first) first = cp;
-        last = cp;
-        ++consonants;
+namespace {
+
+// The code bytes of the consonants of text, each with its nukta.
+std::vector<Byte> ConsonantCodes(const std::u32string& text) {
+    std::vector<Byte> codes;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!sign::IsConsonant(text[i])) continue;
+        const std::uint32_t ahead[2] = {text[i], i + 1 < text.size() ? text[i + 1] : 0};
+        std::uint8_t code = 0;
+        sign_consonant_code(ahead, 2, &code);
+        codes.push_back(code);
     }
-    if (consonants < 2) return std::nullopt;
-    return std::pair{static_cast<Byte>(sign::HindiGlyphOf(*first)),
-                     static_cast<Byte>(sign::HindiGlyphOf(*last))};
+    return codes;
+}
+
+// One consonant (with its nukta) and a virama, a ZWJ after it or not.
+bool IsOneConsonantAndAVirama(const std::u32string& text) {
+    std::u32string rest = text;
+    if (rest.ends_with(static_cast<char32_t>(SIGN_ZWJ))) rest.pop_back();
+    if (!rest.ends_with(static_cast<char32_t>(SIGN_VIRAMA))) return false;
+    rest.pop_back();
+    if (rest.ends_with(static_cast<char32_t>(SIGN_NUKTA))) rest.pop_back();
+    return rest.size() == 1 && sign::IsConsonant(rest[0]);
+}
+
+}  // namespace
+
+ConjunctKind KindOf(const std::u32string& text) {
+    if (!IsOneConsonantAndAVirama(text)) return ConjunctKind::Conjunct;
+    return ConsonantCodes(text).front() == SIGN_RA_CODE ? ConjunctKind::Reph : ConjunctKind::HalfForm;
+}
+
+std::optional<std::pair<Byte, Byte>> DefaultCodePair(const std::u32string& text) {
+    const std::vector<Byte> codes = ConsonantCodes(text);
+    if (IsOneConsonantAndAVirama(text)) return std::pair{codes.front(), Byte{SIGN_VIRAMA_CODE}};
+    if (codes.size() < 2) return std::nullopt;
+    return std::pair{codes.front(), codes.back()};
 }
 
 std::vector<Conjunct> ParseConjunctList(std::string_view text, const std::string& name) {

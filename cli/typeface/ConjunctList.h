@@ -10,19 +10,30 @@
 
 namespace ledfont::cli {
 
+// What a glyph of a Jukta font stands for: a conjunct of two consonants or
+// more, the half form of one (स्, drawn before the consonant it joins), or the
+// reph (र्, a mark above the right end of its syllable).
+enum class ConjunctKind { Conjunct, HalfForm, Reph };
+
 // One conjunct of a Jukta font as a list names it.
 struct Conjunct {
     std::string text;  // Devanagari, UTF-8: "क्ष"
     long line = 0;     // where the list holds it
     Byte first = 0;    // its code pair
     Byte second = 0;
+    ConjunctKind kind = ConjunctKind::Conjunct;
 };
 
-// The code pair a conjunct gets when its line gives none: the low bytes of its
-// first and last consonant (क्ष, U+0915 U+094D U+0937: 15 37). The text
-// preview joins a consonant, the virama and a consonant by this pair.
-// Nothing for a text of fewer than two consonants.
+// The code pair a conjunct gets when its line gives none: the code bytes of
+// its first and last consonant (क्ष, U+0915 U+094D U+0937: 15 37; a letter
+// with a nukta has its precomposed letter's, ज़ 5B). A single consonant and a
+// virama is a half form, (consonant, 4D); र and a virama the reph, 30 4D. The
+// text preview joins by these pairs. Nothing for other texts.
 std::optional<std::pair<Byte, Byte>> DefaultCodePair(const std::u32string& text);
+
+// What text stands for: a half form or the reph for a consonant and a virama
+// (and a ZWJ), a conjunct otherwise.
+ConjunctKind KindOf(const std::u32string& text);
 
 // Reads a conjunct list: one conjunct a line as Devanagari text in UTF-8,
 // optionally followed by its two code bytes in hexadecimal ("क्ष 15 37"),
@@ -30,6 +41,7 @@ std::optional<std::pair<Byte, Byte>> DefaultCodePair(const std::u32string& text)
 // skipped. At most 64 conjuncts. A bad line is refused with its line number:
 // TypeMismatchError for text that is not Devanagari or a code byte that is not
 // two hexadecimal digits, InvalidPropertyError for a list too long or empty.
+// A half form ("स्") and the reph ("र्") are entries like any conjunct.
 // name is how messages call the list.
 std::vector<Conjunct> ParseConjunctList(std::string_view text, const std::string& name);
 

@@ -3,6 +3,8 @@
 #include <hb-ft.h>
 #include <hb.h>
 
+#include <algorithm>
+
 namespace ledfont::cli {
 ConjunctShaper::ConjunctShaper(const Typeface& typeface)
     : typeface_(typeface), font_(hb_ft_font_create_referenced(typeface.Face())), buffer_(hb_buffer_create()) {
@@ -15,7 +17,7 @@ ConjunctShaper::~ConjunctShaper() {
     hb_font_destroy(font_);
 }
 
-std::optional<GlyphInk> ConjunctShaper::Draw(const std::string& text) {
+void ConjunctShaper::Shape(const std::string& text) {
     hb_buffer_reset(buffer_);
     hb_buffer_add_utf8(buffer_, text.data(), static_cast<int>(text.size()), 0, static_cast<int>(text.size()));
     hb_buffer_set_direction(buffer_, HB_DIRECTION_LTR);
@@ -25,6 +27,10 @@ std::optional<GlyphInk> ConjunctShaper::Draw(const std::string& text) {
     hb_buffer_set_flags(buffer_, static_cast<hb_buffer_flags_t>(HB_BUFFER_FLAG_BOT | HB_BUFFER_FLAG_EOT |
                                                                 HB_BUFFER_FLAG_DO_NOT_INSERT_DOTTED_CIRCLE));
     hb_shape(font_, buffer_, nullptr, 0);
+}
+
+std::optional<GlyphInk> ConjunctShaper::Draw(const std::string& text) {
+    Shape(text);
     unsigned count = 0;
     const hb_glyph_info_t* glyphs = hb_buffer_get_glyph_infos(buffer_, &count);
     const hb_glyph_position_t* positions = hb_buffer_get_glyph_positions(buffer_, &count);
@@ -40,6 +46,32 @@ std::optional<GlyphInk> ConjunctShaper::Draw(const std::string& text) {
     }
     ink.advance = PixelsOf26Dot6(penX);
     return ink;
+}
+
+std::optional<GlyphInk> ConjunctShaper::DrawApart(const std::string& text, const std::string& base) {
+    Shape(base);
+    unsigned count = 0;
+    const hb_glyph_info_t* glyphs = hb_buffer_get_glyph_infos(buffer_, &count);
+    std::vector<hb_codepoint_t> baseGlyphs;
+    for (unsigned i = 0; i < count; ++i) baseGlyphs.push_back(glyphs[i].codepoint);
+    Shape(text);
+    glyphs = hb_buffer_get_glyph_infos(buffer_, &count);
+    const hb_glyph_position_t* positions = hb_buffer_get_glyph_positions(buffer_, &count);
+    GlyphInk ink;
+    hb_position_t penX = 0;
+    hb_position_t penY = 0;
+    for (unsigned i = 0; i < count; ++i) {
+        if (glyphs[i].codepoint == 0) return std::nullopt;
+        if (std::find(baseGlyphs.begin(), baseGlyphs.end(), glyphs[i].codepoint) == baseGlyphs.end())
+            ink.Add(typeface_.Render(glyphs[i].codepoint), PixelsOf26Dot6(penX + positions[i].x_offset),
+                    PixelsOf26Dot6(penY + positions[i].y_offset));
+        penX += positions[i].x_advance;
+        penY += positions[i].y_advance;
+    }
+    if (ink.Empty()) return ink;
+    GlyphInk apart;
+    apart.Add(ink, -ink.Bounds().left, 0);
+    return apart;
 }
 
 }  // namespace ledfont::cli

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "GlyphInk.h"
 #include "Typeface.h"
@@ -25,7 +26,13 @@ public:
     // The ink of text (UTF-8); nothing when the typeface lacks a glyph it needs.
     std::optional<GlyphInk> Draw(const std::string& text);
 
+    // The ink of the glyphs that text shapes into and base does not, moved to
+    // start at column 0 and taking no advance: the reph of "र्क" less "क".
+    std::optional<GlyphInk> DrawApart(const std::string& text, const std::string& base);
+
 private:
+    void Shape(const std::string& text);
+
     const Typeface& typeface_;
     hb_font_t* font_ = nullptr;
     hb_buffer_t* buffer_ = nullptr;

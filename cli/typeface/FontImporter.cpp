@@ -9,6 +9,7 @@
 #include "Devanagari.h"
 #include "HexText.h"
 #include "InkPlacement.h"
+#include "JuktaEntry.h"
 
 namespace ledfont::cli {
 namespace {
@@ -157,7 +158,7 @@ void FontImporter::FillJukta(ImportOutcome& outcome) const {
     for (std::size_t i = 0; i < request_.conjuncts.size(); ++i) {
         const Conjunct& conjunct = request_.conjuncts[i];
         const int c = static_cast<int>(i);
-        Place(shaper.Draw(conjunct.text), GlyphClass::Consonant, c, conjunct.text, outcome);
+        Place(DrawJuktaEntry(shaper, conjunct), JuktaEntryClass(conjunct), c, conjunct.text, outcome);
         outcome.font.JuktaCodes(c, 0) = conjunct.first;
         outcome.font.JuktaCodes(c, 1) = conjunct.second;
     }

@@ -23,7 +23,17 @@ const Command& TypefaceImportCommand() {
             "CONJUNCTS holds one conjunct a line as Devanagari text (UTF-8), optionally\n"
             "followed by its two code bytes in hexadecimal: \"क्ष 15 37\". Without them\n"
             "the code pair is the low bytes of the first and the last consonant. At most\n"
-            "64 conjuncts; blank lines and lines starting with \"#\" are skipped.\n"
+            "64 conjuncts; blank lines and lines starting with \"#\" are skipped. A\n"
+            "single consonant and a virama is its half form (\"स् 38 4D\"), drawn\n"
+            "before the consonant it joins; \"र्\" (30 4D) is the reph, a mark above the\n"
+            "right end of its syllable. A letter with a nukta has its precomposed\n"
+            "letter's code byte (ज़ 5B).\n"
+            "\n"
+            "--corpus TEXTFILE chooses the 64 conjuncts, half forms and reph that\n"
+            "join the most consonant + virama + consonant of the UTF-8 text in\n"
+            "TEXTFILE (a half form counts for every cluster it serves), imports them,\n"
+            "and writes the list it chose beside FONT (jukta.txt: jukta.conjuncts.txt)\n"
+            "or to --list-out LIST, to be edited and imported again.\n"
             "\n"
             "Options:\n"
             "  --size PX        pixel size, 4..64; default: the largest at which the ink\n"
@@ -34,6 +44,8 @@ const Command& TypefaceImportCommand() {
             "  --hinting MODE   none, light or full (the default)\n"
             "  --threshold N    render in grey and light the pixels above N (0..255);\n"
             "                   without it glyphs are rendered in 1 bit\n"
+            "  --corpus TEXTFILE  (--jukta) choose the conjuncts from a text\n"
+            "  --list-out LIST  where the list --corpus chose goes\n"
             "\n"
             "Both kinds of font share the size and the baseline, found from U+0900..\n"
             "U+097F, so the headline lies on one row in every glyph. Column count: the\n"
@@ -51,7 +63,9 @@ const Command& TypefaceImportCommand() {
                   .options = {{.name = "--size", .valueName = "PX"},
                               {.name = "--baseline", .valueName = "ROW"},
                               {.name = "--hinting", .valueName = "MODE"},
-                              {.name = "--threshold", .valueName = "N"}}},
+                              {.name = "--threshold", .valueName = "N"},
+                              {.name = "--corpus", .valueName = "TEXTFILE"},
+                              {.name = "--list-out", .valueName = "LIST"}}},
         .run = RunImport,
     };
     return command;

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "ConjunctList.h"
+#include "CorpusChoice.h"
 #include "DataFile.h"
 #include "DefaultTypeface.h"
 #include "DescriptorIo.h"
@@ -51,6 +52,7 @@ const char* HintingName(Hinting hinting) {
 // The operands as what they are: [CONJUNCTS] [TYPEFACE] for Jukta, [TYPEFACE] for Hindi.
 struct Inputs {
     std::optional<std::string> conjuncts;
+    std::optional<std::string> corpus;  // the text to choose the conjuncts from
     std::string typeface = LEDFONT_DEFAULT_TYPEFACE;
     bool defaultTypeface = true;
 };
@@ -61,8 +63,16 @@ Inputs InputsOf(const Arguments& args) {
     if (*args.mode == FontMode::Hindi && operands.size() > 1)
         throw MakeError<UsageError>(
             "a Hindi font is imported from one TYPEFACE; a conjunct list is for --jukta");
+    inputs.corpus = args.Value("--corpus");
+    if (inputs.corpus && *args.mode == FontMode::Hindi)
+        throw MakeError<UsageError>("--corpus chooses the conjuncts of a Jukta font: it is for --jukta");
+    if (args.Has("--list-out") && !inputs.corpus)
+        throw MakeError<UsageError>(
+            "--list-out tells where the list that --corpus chose goes: give --corpus");
+    if (inputs.corpus && operands.size() == 2)
+        throw MakeError<UsageError>("--corpus chooses the conjuncts: give no CONJUNCTS list with it");
     // One operand of a Jukta import is whichever of the two its content says.
-    if (*args.mode == FontMode::Jukta && !operands.empty() &&
+    if (*args.mode == FontMode::Jukta && !inputs.corpus && !operands.empty() &&
         (operands.size() == 2 || !IsTypefaceFile(operands.front()))) {
         inputs.conjuncts = operands.front();
         operands.erase(operands.begin());
@@ -90,7 +100,7 @@ ImportRequest RequestOf(const Arguments& args, const Inputs& inputs) {
     if (args.Has("--baseline")) request.baseline = args.IntValue("--baseline", 1, kGridSide, 0);
     request.render.hinting = HintingOf(args);
     if (args.Has("--threshold")) request.render.threshold = args.IntValue("--threshold", 0, 255, 0);
-    if (request.mode == FontMode::Jukta) {
+    if (request.mode == FontMode::Jukta && !inputs.corpus) {
         const std::string list = inputs.conjuncts ? *inputs.conjuncts : FindDataFile(kConjunctListName);
         request.conjuncts = ReadConjunctList(list);
     }
@@ -138,7 +148,12 @@ void ReportSummary(const std::string& name, const ImportRequest& request, const 
 
 int RunImport(const Arguments& args, Streams& streams) {
     const Inputs inputs = InputsOf(args);
-    const ImportRequest request = RequestOf(args, inputs);
+    ImportRequest request = RequestOf(args, inputs);
+    std::optional<CorpusChoice> choice;
+    if (inputs.corpus) {
+        choice = ChooseFromCorpus(*inputs.corpus);
+        request.conjuncts = choice->conjuncts;
+    }
     const ImportOutcome outcome = FontImporter(request).Run();
     const std::string& output = *args.output;
     const std::string text = FontText(outcome.font);
@@ -151,6 +166,7 @@ int RunImport(const Arguments& args, Streams& streams) {
     for (const std::string& note : outcome.notes) streams.err << name << ": " << note << '\n';
     ReportFindings(name, outcome, request.mode, request.conjuncts.size(), streams.err);
     if (named) streams.out << output << '\n';
+    if (choice) WriteChosenList(*choice, ListPath(args), *inputs.corpus, streams);
     return kExitOk;
 }
 

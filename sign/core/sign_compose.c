@@ -1,5 +1,6 @@
 #include "sign_compose.h"
 
+#include "sign_cluster.h"
 #include "sign_devanagari.h"
 #include "sign_utf8.h"
 
@@ -80,25 +81,55 @@ static void insert_glyph(Composer* c, size_t index, const SignGlyph* glyph) {
     ++c->glyphs;
 }
 
-/* The Jukta glyph for a consonant, a virama and a consonant at position at,
- * when there is one: picks it into *glyph and returns the positions the three
- * take; 0 when there is none, or (with *failed set) when a read failed. */
-static size_t conjunct_at(Composer* c, const Text* text, size_t at, size_t length, uint32_t first,
-                          SignGlyph* glyph, int* failed) {
-    uint32_t virama = 0;
-    uint32_t second = 0;
-    uint8_t conjunct = 0;
-    int found;
-    const size_t virama_length = text_at(text, at + length, &virama);
-    const size_t second_length =
-        virama_length && virama == SIGN_VIRAMA ? text_at(text, at + length + virama_length, &second) : 0;
-    if (!second_length || !sign_is_consonant(second)) return 0;
-    found = sign_find_conjunct(c->fonts, hindi_glyph_of(first), hindi_glyph_of(second), &conjunct);
-    *failed = found < 0;
-    if (found <= 0) return 0;
-    glyph->font = SIGN_JUKTA;
-    glyph->glyph = conjunct;
-    return length + virama_length + second_length;
+/* How the consonant at position at joins the characters after it: its Jukta
+ * glyph, if any, into *glyph and *join; returns the positions the join takes,
+ * or 0 (with *failed set) when a read failed. */
+static size_t join_at(Composer* c, const Text* text, size_t at, int cluster_start, SignGlyph* glyph,
+                      SignJoin* join, int* failed) {
+    uint32_t ahead[SIGN_CLUSTER_AHEAD];
+    uint8_t ends[SIGN_CLUSTER_AHEAD]; /* from at: 4 bytes a character at most */
+    size_t count = 0;
+    size_t next = at;
+    while (count < SIGN_CLUSTER_AHEAD) {
+        const size_t length = text_at(text, next, &ahead[count]);
+        if (length == 0) break;
+        next += length;
+        ends[count++] = (uint8_t)(next - at);
+    }
+    *failed = !sign_join_at(c->fonts, ahead, count, cluster_start, join);
+    if (*failed) return 0;
+    if (join->kind != SIGN_JOIN_NONE) {
+        glyph->font = SIGN_JUKTA;
+        glyph->glyph = join->glyph;
+    }
+    return ends[join->characters - 1];
+}
+
+/* Whether ch still belongs to the syllable before it: a consonant after a
+ * virama, a joiner, a nukta or a virama, a vowel sign or a mark. */
+static int continues_syllable(uint32_t ch, enum cluster_state cluster) {
+    if (sign_is_consonant(ch)) return cluster == AFTER_VIRAMA;
+    return sign_is_joiner(ch) || (ch >= 0x0900ul && ch <= 0x0903ul) || (ch >= 0x093Aul && ch <= 0x094Ful) ||
+           (ch >= 0x0951ul && ch <= 0x0957ul) || ch == 0x0962ul || ch == 0x0963ul;
+}
+
+/* The signs on the right of a syllable after which a reph stands: ा ी ो ौ. */
+static int is_right_sign(uint32_t ch) {
+    return ch == 0x093Eul || ch == 0x0940ul || ch == 0x094Bul || ch == 0x094Cul;
+}
+
+/* A reph waits for the end of its syllable: then it goes after the base and
+ * after the right-side signs, at glyph index at. */
+typedef struct Reph {
+    int waiting;
+    size_t at;
+    SignGlyph glyph;
+} Reph;
+
+static void place_reph(Composer* c, Reph* reph) {
+    if (!reph->waiting) return;
+    insert_glyph(c, reph->at, &reph->glyph);
+    reph->waiting = 0;
 }
 
 /* The glyphs of the text in drawing order, conjuncts joined and ikaar moved
@@ -111,6 +142,9 @@ static SignStatus pick_glyphs(Composer* c, const Text* text) {
     uint32_t spaces = 0;      /* since the last glyph */
     uint32_t character = 0;
     size_t at = 0;
+    Reph reph;
+    reph.waiting = 0;
+    reph.at = 0;
     while (at < text->size) {
         uint32_t ch = 0;
         const size_t length = text_at(text, at, &ch);
@@ -120,10 +154,18 @@ static SignStatus pick_glyphs(Composer* c, const Text* text) {
         SignRecordHead head;
         unsigned glyph_class;
         int in_cluster;
+        SignJoin join;
         if (length == 0) return stop_at(c->line, SIGN_NOT_UTF8, character, at, 0);
-        if (ch != SIGN_SPACE && !sign_is_devanagari(ch))
+        if (ch != SIGN_SPACE && !sign_is_devanagari(ch) && !sign_is_joiner(ch))
             return stop_at(c->line, SIGN_NOT_DEVANAGARI, character, at, ch);
         if (character >= SIGN_MOST_CHARACTERS) return SIGN_TOO_LONG;
+        if (!continues_syllable(ch, cluster)) place_reph(c, &reph);
+        if (sign_is_joiner(ch)) {
+            /* drawn as nothing; what it asks of a virama was read with the consonant before */
+            ++character;
+            at += length;
+            continue;
+        }
         if (ch == SIGN_SPACE) {
             ++spaces;
             cluster = OUTSIDE;
@@ -137,18 +179,29 @@ static SignStatus pick_glyphs(Composer* c, const Text* text) {
         glyph.glyph = hindi_glyph_of(ch);
         glyph.columns = 0;
         glyph.flags = 0;
+        join.kind = SIGN_JOIN_NONE;
+        join.characters = 1;
         if (sign_is_consonant(ch)) {
-            const size_t joined = conjunct_at(c, text, at, length, ch, &glyph, &failed);
+            used = join_at(c, text, at, cluster != AFTER_VIRAMA, &glyph, &join, &failed);
             if (failed) return SIGN_READ_FAILED;
-            if (joined) {
-                used = joined;
-                character += 2;
-            }
+            character += join.characters - 1u;
         }
         if (!sign_read_head(c->fonts, (SignFont)glyph.font, glyph.glyph, &head)) return SIGN_READ_FAILED;
         glyph_class = checked_class(c, &glyph, &head);
         in_cluster = sign_is_consonant(ch) || ch == SIGN_VIRAMA || ch == SIGN_NUKTA;
         if (glyph_class == SIGN_CLASS_VOWEL) glyph.flags = SIGN_GLYPH_MARK;
+        if (join.kind == SIGN_JOIN_REPH) {
+            /* the spaces before it stay for the base; the cluster starts at the glyph after */
+            glyph.column = 0;
+            reph.glyph = glyph;
+            reph.waiting = 1;
+            reph.at = c->glyphs;
+            cluster = AFTER_VIRAMA;
+            cluster_begin = c->glyphs;
+            ++character;
+            at += used;
+            continue;
+        }
 
         if (glyph_class == SIGN_CLASS_IKAAR && !in_cluster && cluster == AFTER_CONSONANT) {
             /* the spaces before the cluster now stand before the ikaar (there are none after it) */
@@ -158,14 +211,16 @@ static SignStatus pick_glyphs(Composer* c, const Text* text) {
                 c->line->glyphs[cluster_begin].column = 0;
             }
             insert_glyph(c, cluster_begin, &glyph);
+            ++reph.at;
         } else {
             insert_glyph(c, c->glyphs, &glyph);
             spaces = 0;
+            if (sign_is_consonant(ch) || is_right_sign(ch)) reph.at = c->glyphs;
         }
 
         if (sign_is_consonant(ch)) {
             if (cluster != AFTER_VIRAMA) cluster_begin = c->glyphs - 1;
-            cluster = AFTER_CONSONANT;
+            cluster = join.kind == SIGN_JOIN_HALF ? AFTER_VIRAMA : AFTER_CONSONANT;
         } else if (ch == SIGN_VIRAMA) {
             cluster = cluster == AFTER_CONSONANT ? AFTER_VIRAMA : OUTSIDE;
         } else if (ch != SIGN_NUKTA || cluster != AFTER_CONSONANT) {
@@ -174,6 +229,7 @@ static SignStatus pick_glyphs(Composer* c, const Text* text) {
         ++character;
         at += used;
     }
+    place_reph(c, &reph);
     c->trailing_spaces = spaces;
     return SIGN_OK;
 }

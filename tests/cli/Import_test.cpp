@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <set>
+#include <sstream>
 
 #include "CompanionTest.h"
 #include "DefaultTypeface.h"
@@ -228,11 +229,39 @@ TEST_F(ImportCommand, TakesTheCodePairsOfTheListOrOfTheFirstAndLastConsonant) {
     EXPECT_TRUE(Contains(r.err, "jukta.txt: glyphs 2..63 (02..3F) are blank with the empty code pair 00 00"))
         << r.err;
 
-    // The shipped list: its own code pairs, from क्ष on.
+    // The shipped list: its own code pairs, from the half form प् (2A 4D) on.
     ASSERT_EQ(Run({"import", "--jukta", "-o", "common.txt"}).status, 0);
     const FontModel common = ReadFont(Read("common.txt"), true);
-    EXPECT_EQ(common.Code(0, 0), 0x15);
-    EXPECT_EQ(common.Code(0, 1), 0x37);
+    EXPECT_EQ(common.Code(0, 0), 0x2A);
+    EXPECT_EQ(common.Code(0, 1), 0x4D);
+}
+
+// स् joins three clusters, र् two, and of क्ष's two ways the half form serves
+// more text; then the conjuncts of what half forms joined, the reph's left out.
+TEST_F(ImportCommand, ChoosesFromACorpusAndWritesTheListToEditAndImportAgain) {
+    Write("corpus.txt", "स्त स्क स्प\nर्क र्म क्ष\n");
+    const ProcessResult r = Run({"import", "--jukta", "--corpus", "corpus.txt", "-o", "jukta.txt"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "jukta.txt\njukta.conjuncts.txt\n");
+    EXPECT_TRUE(Contains(r.err,
+                         "jukta.conjuncts.txt: 7 Jukta glyphs chosen from corpus.txt: they join 100.0 % of "
+                         "its 6 consonant + virama + consonant\n"))
+        << r.err;
+    std::string entries;
+    std::istringstream list(Read("jukta.conjuncts.txt"));
+    for (std::string line; std::getline(list, line);)
+        if (!line.starts_with('#')) entries += line + ' ';
+    EXPECT_EQ(entries, "स् र् क् क्ष स्क स्त स्प ");
+    const FontModel font = ReadFont(Read("jukta.txt"), true);
+    EXPECT_EQ(std::vector<int>(font.codes.begin(), font.codes.begin() + 8),
+              (std::vector<int>{0x38, 0x4D, 0x30, 0x4D, 0x15, 0x4D, 0x15, 0x37}));
+
+    ASSERT_EQ(Run({"import", "--jukta", "jukta.conjuncts.txt", "-o", "again.txt"}).status, 0);
+    EXPECT_EQ(Read("again.txt"), Read("jukta.txt"));
+    ASSERT_EQ(
+        Run({"import", "--jukta", "--corpus", "corpus.txt", "-o", "-", "--list-out", "mine.txt"}).status, 0);
+    EXPECT_EQ(Read("mine.txt"), Read("jukta.conjuncts.txt"));
+    EXPECT_EQ(Run({"import", "--hindi", "--corpus", "corpus.txt", "-o", "h.txt"}).status, 2);
 }
 
 TEST_F(ImportCommand, ToldATypefaceFromAConjunctListByItsContent) {
@@ -240,7 +269,7 @@ TEST_F(ImportCommand, ToldATypefaceFromAConjunctListByItsContent) {
     ASSERT_EQ(Run({"import", "--jukta", "-o", "from-list.txt", "list.txt"}).status, 0);
     ASSERT_EQ(Run({"import", "--jukta", "-o", "from-typeface.txt", LEDFONT_DEFAULT_TYPEFACE}).status, 0);
     EXPECT_EQ(ReadFont(Read("from-list.txt"), true).Code(1, 0), 0) << "one conjunct only";
-    EXPECT_EQ(ReadFont(Read("from-typeface.txt"), true).Code(1, 0), 0x24) << "the shipped list: त्र second";
+    EXPECT_EQ(ReadFont(Read("from-typeface.txt"), true).Code(1, 0), 0x24) << "the shipped list: त् second";
     // A list given as the typeface is refused by FreeType, not read as a list.
     const ProcessResult swapped = Run({"import", "--jukta", "list.txt", "-o", "x.txt", "list.txt"});
     EXPECT_EQ(swapped.status, 2);
@@ -258,18 +287,24 @@ TEST_F(ImportCommand, RefusesABadConjunctLineWithItsNumber) {
     std::string tooLong;
     for (int i = 0; i < 65; ++i) tooLong += ksha + " 01 " + Hex2(i) + "\n";
     for (const BadList& bad :
-         {BadList{"\n" + ksha + " 15 3G\n",
-                  "line 2 of \"list.txt\" holds \"3G\", not a code byte (hexadecimal, 00 to FF) [Type mismatch]"},
-          BadList{ksha + " 15\n", "line 1 of \"list.txt\" holds \"" + ksha +
-                                      " 15\", not a conjunct alone or followed by its two code bytes [Type mismatch]"},
+         {BadList{
+              "\n" + ksha + " 15 3G\n",
+              "line 2 of \"list.txt\" holds \"3G\", not a code byte (hexadecimal, 00 to FF) [Type mismatch]"},
+          BadList{ksha + " 15\n",
+                  "line 1 of \"list.txt\" holds \"" + ksha +
+                      " 15\", not a conjunct alone or followed by its two code bytes [Type mismatch]"},
           BadList{ksha + " 15 37\n" + ksha + " 1 100\n",
-                  "line 2 of \"list.txt\" holds \"100\", not a code byte (hexadecimal, 00 to FF) [Type mismatch]"},
-          BadList{"ksa\n", "line 1 of \"list.txt\" holds \"ksa\", which is not Devanagari text [Type mismatch]"},
-          BadList{"क्\n", "line 1 of \"list.txt\" holds \"क्\", which has fewer than two consonants: give its "
-                          "two code bytes [Invalid property value]"},
+                  "line 2 of \"list.txt\" holds \"100\", not a code byte (hexadecimal, 00 to FF) [Type "
+                  "mismatch]"},
+          BadList{"ksa\n",
+                  "line 1 of \"list.txt\" holds \"ksa\", which is not Devanagari text [Type mismatch]"},
+          BadList{"क\n",
+                  "line 1 of \"list.txt\" holds \"क\", which is neither a conjunct of two consonants nor a "
+                  "half form: give its two code bytes [Invalid property value]"},
           BadList{"\xE0\xA4\n", "line 1 of \"list.txt\" is not UTF-8 text [Type mismatch]"},
           BadList{tooLong,
-                  "line 65 of \"list.txt\" is conjunct 65, and a Jukta font holds at most 64 [Invalid property value]"},
+                  "line 65 of \"list.txt\" is conjunct 65, and a Jukta font holds at most 64 [Invalid "
+                  "property value]"},
           BadList{"# nothing\n", "\"list.txt\" holds no conjunct [Invalid property value]"}}) {
         Write("list.txt", bad.text);
         const ProcessResult r = Run({"import", "--jukta", "list.txt", "-o", "jukta.txt"});
@@ -292,10 +327,10 @@ TEST_F(ImportCommand, FindsTheShippedListBesideTheProgramInShareLedfont) {
         RunProcess({program, "import", "--jukta", "-o", "jukta.txt"}, folder.Root());
     EXPECT_EQ(missing.status, 2);
     // The third place is the data folder of the installation, which the build chose.
-    const std::string told = "ledfont import: cannot find the data file conjuncts.txt: looked for \"" +
-                             folder.Path("share/ledfont/conjuncts.txt") + "\", \"" +
-                             (fs::path(folder.Root()).parent_path() / "share/ledfont/conjuncts.txt").string() +
-                             "\" and \"";
+    const std::string told =
+        "ledfont import: cannot find the data file conjuncts.txt: looked for \"" +
+        folder.Path("share/ledfont/conjuncts.txt") + "\", \"" +
+        (fs::path(folder.Root()).parent_path() / "share/ledfont/conjuncts.txt").string() + "\" and \"";
     EXPECT_EQ(missing.err.substr(0, told.size()), told);
     EXPECT_TRUE(missing.err.ends_with("/conjuncts.txt\" [File not found]\n")) << missing.err;
 
@@ -303,7 +338,7 @@ TEST_F(ImportCommand, FindsTheShippedListBesideTheProgramInShareLedfont) {
     Write("share/ledfont/conjuncts.txt", "त्र\n");
     const ProcessResult found = RunProcess({program, "import", "--jukta", "-o", "jukta.txt"}, folder.Root());
     ASSERT_EQ(found.status, 0) << found.err;
-    EXPECT_EQ(ReadFont(Read("jukta.txt"), true).Code(0, 0), 0x24) << "त्र, not क्ष, is first";
+    EXPECT_EQ(ReadFont(Read("jukta.txt"), true).Code(0, 0), 0x24) << "त्र, not प्, is first";
 }
 
 TEST_F(Companion, ABadTypefaceIsRefusedInWordsNotANumber) {
@@ -358,7 +393,9 @@ TEST_F(ImportCommand, RefusesToOverwriteItsInputs) {
     const std::string list = Read("list.txt");
     const ProcessResult r = Run({"import", "--jukta", "list.txt", "-o", "list.txt"});
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.err, "ledfont import: \"list.txt\" would overwrite the file it is made from [Bad file name or number]\n");
+    EXPECT_EQ(
+        r.err,
+        "ledfont import: \"list.txt\" would overwrite the file it is made from [Bad file name or number]\n");
     EXPECT_EQ(Read("list.txt"), list);
     EXPECT_EQ(Run({"new", "--hindi", "-o", "."}).status, 2) << "a folder is no font";
 }

@@ -196,6 +196,26 @@ TEST_F(PreviewCommand, RefusesWhatItCannotShowAndSaysWhere) {
     EXPECT_FALSE(Exists("line.txt"));
 }
 
+TEST_F(PreviewCommand, CoverageTellsHowTheFontsDrawAText) {
+    Write("text.txt", "स्त क्स, क्स\n");
+    const ProcessResult r = Run({"coverage", "text.txt", "--hindi", "hindi.txt", "--jukta", "jukta.txt"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(
+        r.out,
+        "text.txt: 10 characters, 30.0 % drawn as intended; 4 clusters, 25.0 % drawn as intended\n"
+        "consonant + virama + consonant: 3, 33.3 % drawn without a visible virama\n"
+        "fallbacks:\n"
+        "  visible virama: 2 clusters (50.0 %): क्स\n"
+        "  missing glyph (column count 0): 0 clusters (0.0 %)\n"
+        "  blank glyph: 0 clusters (0.0 %)\n"
+        "  placeholder (not Devanagari): 1 cluster (25.0 %): ,\n"
+        "most worth adding to the Jukta font, with the share of consonant + virama + consonant each would "
+        "join:\n"
+        "  क् 15 4D  half form, +66.7 %\n"
+        "  क्स 15 38  conjunct, +66.7 %\n");
+    EXPECT_EQ(Run({"coverage", "text.txt", "--jukta", "jukta.txt"}).status, 2) << "no Hindi font";
+}
+
 // The middle pixel of LED (x, y) of a picture of a line.
 Colour LedCentre(const PngImage& image, int x, int y) {
     return image.At(8 + 1 + 6 * x + 2, 8 + 1 + 6 * y + 2);

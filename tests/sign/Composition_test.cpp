@@ -10,6 +10,7 @@
 #include "GlyphRecord.h"
 #include "LedLine.h"
 #include "LineLayout.h"
+#include "TextCoverage.h"
 #include "Utf8.h"
 #include "sign_compose.h"
 #include "sign_draw.h"
@@ -33,19 +34,22 @@ void Shape(FontState& font, int c, int n, int glyphClass, int centre, int row) {
 FontState HindiFont() {
     FontState font;
     for (int c = 0; c < 128; ++c) Shape(font, c, 3, kConsonant, 1, -1);
-    Shape(font, 0x15, 3, kConsonant, 1, 0);  // क
-    Shape(font, 0x38, 4, kConsonant, 2, 2);  // स
-    Shape(font, 0x24, 3, kConsonant, 1, 3);  // त
-    Shape(font, 0x30, 3, kConsonant, 1, 1);  // र
-    Shape(font, 0x4D, 3, kConsonant, 1, 4);  // virama
-    Shape(font, 0x3F, 3, kIkaar, 1, 5);      // ि
-    Shape(font, 0x3C, 3, kVowel, 1, 12);     // nukta, a mark as an import makes it
-    Shape(font, 0x41, 3, kVowel, 1, 15);     // ु
-    Shape(font, 0x44, 20, kVowel, 1, 9);     // ॄ, wider than a glyph
+    Shape(font, 0x15, 3, kConsonant, 1, 0);   // क
+    Shape(font, 0x38, 4, kConsonant, 2, 2);   // स
+    Shape(font, 0x24, 3, kConsonant, 1, 3);   // त
+    Shape(font, 0x30, 3, kConsonant, 1, 1);   // र
+    Shape(font, 0x4D, 3, kConsonant, 1, 4);   // virama
+    Shape(font, 0x3F, 3, kIkaar, 1, 5);       // ि
+    Shape(font, 0x3C, 3, kVowel, 1, 12);      // nukta, a mark as an import makes it
+    Shape(font, 0x41, 3, kVowel, 1, 15);      // ु
+    Shape(font, 0x44, 20, kVowel, 1, 9);      // ॄ, wider than a glyph
+    Shape(font, 0x3E, 3, kConsonant, 1, 13);  // ा
     return font;
 }
 
-// Glyph 0 is स्त (38 24), glyph 1 त्र (24 30); no other pair is of two consonants.
+// Glyph 0 is स्त (38 24), glyph 1 त्र (24 30), 2 the half form स् (38 4D), 3
+// the reph (30 4D), a mark, 4 ज़्य (5B 2F), 5 र्त (30 24); no other pair is of
+// two consonants.
 FontState JuktaFont() {
     FontState font;
     font.IsJukta = true;
@@ -60,6 +64,16 @@ FontState JuktaFont() {
     Shape(font, 1, 5, kConsonant, 2, 7);
     font.JuktaCodes(1, 0) = 0x24;
     font.JuktaCodes(1, 1) = 0x30;
+    const int more[][6] = {{2, 3, kConsonant, 1, 0x38, 0x4D},
+                           {3, 3, kVowel, 1, 0x30, 0x4D},
+                           {4, 5, kConsonant, 2, 0x5B, 0x2F},
+                           {5, 4, kConsonant, 2, 0x30, 0x24}};
+    const int rows[] = {8, 10, 11, 14};
+    for (int i = 0; i < 4; ++i) {
+        Shape(font, more[i][0], more[i][1], more[i][2], more[i][3], rows[i]);
+        font.JuktaCodes(more[i][0], 0) = static_cast<Byte>(more[i][4]);
+        font.JuktaCodes(more[i][0], 1) = static_cast<Byte>(more[i][5]);
+    }
     return font;
 }
 
@@ -83,9 +97,35 @@ const LineCase kLines[] = {
      6,
      {{0, "...###"}, {5, "###..."}, {12, "...###"}}},
     {"AJoinedConsonantJoinsNothingMore",
-     "स्त्र",
-     12,
-     {{1, ".........###"}, {4, "......###..."}, {6, "######......"}}},
+     "त्र्क",
+     11,
+     {{0, "........###"}, {4, ".....###..."}, {7, "#####......"}}},
+    {"AConjunctGoesBeforeAHalfForm", "स्त", 6, {{6, "######"}}},
+    {"WithoutAConjunctTheHalfFormIsDrawnThenTheConsonant", "स्क", 6, {{0, "...###"}, {8, "###..."}}},
+    {"AHalfFormGoesBeforeAConjunctThatLetsTheNextJoinOn", "स्त्र", 8, {{7, "...#####"}, {8, "###....."}}},
+    {"WithoutAHalfFormOrAConjunctTheViramaIsSeen",
+     "क्स",
+     10,
+     {{0, "###......."}, {2, "......####"}, {4, "...###...."}}},
+    {"ZwnjAsksForTheViramaSeen",
+     "स्‌त",
+     10,
+     {{2, "####......"}, {3, ".......###"}, {4, "....###..."}}},
+    {"ZwjAsksForTheHalfForm", "स्‍त", 6, {{3, "...###"}, {8, "###..."}}},
+    {"RaAndZwjAreTheThreeGlyphsThoughTheFontHasAReph",
+     "र्‍क",
+     9,
+     {{0, "......###"}, {1, "###......"}, {4, "...###..."}}},
+    {"AConjunctOfRaAndTheConsonantWinsOverTheReph", "र्त", 4, {{14, "####"}}},
+    {"TheRephStandsOnTheBase", "र्क", 3, {{0, "###"}, {10, "###"}}},
+    {"TheRephStandsAfterAa", "र्का", 6, {{0, "###..."}, {10, "...###"}, {13, "...###"}}},
+    {"TheRephStaysOnTheBaseWhenIkaarGoesBefore", "र्कि", 6, {{0, "...###"}, {5, "###..."}, {10, "...###"}}},
+    {"TheRephStandsOnTheLastConsonantOfItsCluster",
+     "र्स्क कु",
+     13,
+     {{0, "...###....###"}, {8, "###.........."}, {10, "...###......."}, {15, "..........###"}}},
+    {"ANuktaLetterJoinsByThePrecomposedCode", "ज़्य", 5, {{11, "#####"}}},
+    {"ALetterAndANuktaJoinLikeThePrecomposedLetter", "ज़्य", 5, {{11, "#####"}}},
     {"TheSpacesBeforeAClusterStandBeforeItsIkaar", "क कि", 13, {{0, "###.......###"}, {5, ".......###..."}}},
     {"AMarkAfterAnIkaarStandsOnTheClusterItWasMovedBefore",
      "किु",
@@ -165,6 +205,27 @@ TEST_P(Composition, TheEntryForCodePointsAndAWindowOfTheLineAgree) {
 
 INSTANTIATE_TEST_SUITE_P(Lines, Composition, testing::ValuesIn(kLines),
                          [](const testing::TestParamInfo<LineCase>& p) { return std::string(p.param.name); });
+
+// How the fonts draw a text, as ledfont coverage tells it: क्स shows its
+// virama, स्क joins by the half form, र्क by the reph, ज़्‌य asks for the
+// virama but lights nothing; the comma is a placeholder.
+TEST(TextCoverage, CountsTheJoinsTheFallbacksAndWhatIsWorthAdding) {
+    const FontState hindi = HindiFont();
+    const FontState jukta = JuktaFont();
+    const sign::TextCoverage c = sign::MeasureCoverage("क्स स्क,\nर्क ज़्\u200Cय क्सु", LineFonts{hindi, &jukta});
+    EXPECT_EQ(c.joinSites, 4u);
+    EXPECT_EQ(c.joinSitesJoined, 2u);
+    EXPECT_EQ(c.visibleVirama.clusters, 2u);
+    EXPECT_EQ(c.visibleVirama.examples, (std::vector<std::string>{"क्स", "क्सु"}));
+    EXPECT_EQ(c.placeholder.clusters, 1u);
+    EXPECT_EQ(c.clusters, 6u);
+    EXPECT_EQ(c.blankGlyph.clusters, 1u) << "ज़ and य light nothing in these fonts";
+    EXPECT_EQ(c.clustersIntended, 2u);
+    ASSERT_FALSE(c.worthAdding.empty());
+    EXPECT_EQ(c.worthAdding[0].pair.Text(), "क्")
+        << "the half form serves as many as the conjunct, and more text";
+    EXPECT_EQ(c.worthAdding[0].sites, 2u);
+}
 
 // What firmware meets when its buffers or its memory fail it.
 TEST(CompositionCore, TellsTheCallerWhatItNeedsAndWhereTheTextIsWrong) {

@@ -20,6 +20,10 @@ const ListCase kLists[] = {
     {"CodeBytesPartedByTabs", "क्ष\t15\t37\n", "क्ष", 1, 0x15, 0x37},
     // स U+0938, त U+0924, र U+0930
     {"ThePairOfALongerConjunctIsItsFirstAndLastConsonant", "स्त्र\n", "स्त्र", 1, 0x38, 0x30},
+    {"AHalfFormIsItsConsonantAndTheVirama", "स्\n", "स्", 1, 0x38, 0x4D},
+    {"TheRephIsRaAndTheVirama", "र्\n", "र्", 1, 0x30, 0x4D},
+    // ज़ is U+095B, or ज U+091C and the nukta
+    {"ALetterWithANuktaHasThePrecomposedLettersCode", "ज़्य\n", "ज़्य", 1, 0x5B, 0x2F},
     {"AListSavedOnWindowsWithItsMarkAndItsLineEnds", "\xEF\xBB\xBF# mine\r\n\r\n  त्र  \r\n", "त्र", 3, 0x24,
      0x30},
 };

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <optional>
+
+#include "ConjunctList.h"
+#include "ConjunctShaper.h"
+#include "GlyphLimits.h"
+
+namespace ledfont::cli {
+
+// How the typeface draws an entry of a Jukta font: a conjunct as it shapes
+// it, a half form as the consonant, virama and ZWJ shape, the reph as the
+// glyph that "र्क" has and "क" has not.
+std::optional<GlyphInk> DrawJuktaEntry(ConjunctShaper& shaper, const Conjunct& entry);
+
+// The reph is a mark; conjuncts and half forms take their columns.
+GlyphClass JuktaEntryClass(const Conjunct& entry);
+
+}  // namespace ledfont::cli
