@@ -88,23 +88,23 @@ const Command& ComposeCommand() {
         "compose TEXT --hindi FONT [--jukta FONT] [--space COLS] [--format bin|c|hex] [--address ADDR] -o "
         "OUT",
         "write the LED columns of a line of Hindi text, for a controller to show",
-        "Composes TEXT (UTF-8: Devanagari U+0900..U+097F and spaces) as preview\n"
-        "draws it and writes the line's columns to OUT, for a controller that shows\n"
-        "lines drawn beforehand: 2 bytes a column from the left, in the order of a\n"
-        "glyph record (rows 0..7, then rows 8..15; bit r is row r; 0 is a lit LED,\n"
-        "1 a dark one). A space is --space dark columns (default 4). The format is\n"
-        "the one OUT's name ends in, or the one --format names:\n"
+        "Composes TEXT (UTF-8: Devanagari U+0900..U+097F, spaces, ZWNJ and ZWJ) as\n"
+        "preview draws it and writes the line's columns to OUT, for a controller\n"
+        "that shows lines drawn beforehand: 2 bytes a column from the left, in the\n"
+        "order of a glyph record (rows 0..7, then rows 8..15; bit r is row r; 0 is\n"
+        "a lit LED, 1 a dark one). A space is --space dark columns (default 4). The\n"
+        "format is the one OUT's name ends in, or the one --format names:\n"
         "  .bin  the bytes as they are;\n"
         "  .c    a C array named after OUT (line.c: const uint8_t line[]) and\n"
         "        line_columns, the number of columns;\n"
         "  .hex  Intel HEX that loads the bytes at --address ADDR (0x8000, or\n"
         "        decimal), with extended linear address records above 0xFFFF.\n"
-        "\"-o -\" writes to standard output (with --format); a named pipe or a\n"
-        "device is written into; a file is replaced only once the new one is\n"
-        "complete, and never one of the font files. Prints the name of the file\n"
-        "written and the line's columns. What preview reports about the glyphs is\n"
-        "reported on standard error; a character outside U+0900..U+097F, broken\n"
-        "UTF-8 or a font that cannot be loaded stops it, with exit status 2.\n",
+        "\"-o -\" writes to standard output (with --format); a named pipe or a device\n"
+        "is written into; a file is replaced only once the new one is complete, and\n"
+        "never one of the font files. Prints the name of the file written and the\n"
+        "line's columns. What preview reports about the glyphs is reported on\n"
+        "standard error; any other character, broken UTF-8 or a font that cannot be\n"
+        "loaded stops it, with exit status 2.\n",
         {.operands = {"TEXT"},
          .takesOutput = true,
          .needsOutput = true,

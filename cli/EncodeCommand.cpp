@@ -56,16 +56,16 @@ const Command& EncodeCommand() {
         "encode",
         "encode TEXT --hindi FONT [--jukta FONT]",
         "print the glyph codes the sign shows a line of Hindi text with",
-        "Composes TEXT (UTF-8: Devanagari U+0900..U+097F and spaces) as preview\n"
-        "does and prints the glyphs it is drawn with, in the order they are drawn,\n"
-        "on one line: H and two hexadecimal digits for a glyph of the Hindi font\n"
-        "(H15 is glyph 15, U+0915), J and two for a glyph of the Jukta font (J07\n"
-        "is its glyph 07), and _ for each space of the text. An ikaar stands\n"
-        "before the cluster it is drawn before; a vowel sign after the glyph it\n"
-        "is drawn on. This is what firmware that keeps its messages as glyph\n"
-        "codes stores. What preview reports about the glyphs is reported on\n"
-        "standard error; a character outside U+0900..U+097F, broken UTF-8 or a\n"
-        "font that cannot be loaded stops it, with exit status 2.\n",
+        "Composes TEXT (UTF-8: Devanagari U+0900..U+097F, spaces, ZWNJ and ZWJ) as\n"
+        "preview does and prints the glyphs it is drawn with, in the order they are\n"
+        "drawn, on one line: H and two hexadecimal digits for a glyph of the Hindi\n"
+        "font (H15 is glyph 15, U+0915), J and two for a glyph of the Jukta font\n"
+        "(J07 is its glyph 07), and _ for each space of the text. An ikaar stands\n"
+        "before the cluster it is drawn before; a vowel sign after the glyph it is\n"
+        "drawn on. This is what firmware that keeps its messages as glyph codes\n"
+        "stores. What preview reports about the glyphs is reported on standard\n"
+        "error; any other character, broken UTF-8 or a font that cannot be loaded\n"
+        "stops it, with exit status 2.\n",
         {.operands = {"TEXT"}, .mode = ModeRule::None, .options = {{"--hindi", "FONT"}, {"--jukta", "FONT"}}},
         RunEncode,
     };
