@@ -77,8 +77,17 @@ TEST_P(EveryRendering, PutsTheHeadlineOnOneRowInEveryConsonantAndConjunct) {
     EXPECT_EQ(rows.size(), 1u) << "headline rows " << testing::PrintToString(rows);
     EXPECT_LT(*rows.begin(), 9) << "the headline stands in the upper half";
     const FontModel jukta = Import("--jukta");
-    for (int c = 0; c < 64; ++c) rows.insert(HeadlineRow(jukta, c));
+    // A half form's short headline may light fewer LEDs than its stem, and the reph is a mark.
+    const auto isConjunct = [&](int c) { return jukta.Code(c, 1) != 0x4D; };
+    for (int c = 0; c < 64; ++c)
+        if (isConjunct(c)) rows.insert(HeadlineRow(jukta, c));
     EXPECT_EQ(rows.size(), 1u) << "with the conjuncts " << testing::PrintToString(rows);
+    for (int c = 0; c < 64; ++c) {
+        if (isConjunct(c) || jukta.Code(c, 0) == 0x30) continue;
+        int lit = 0;
+        for (int x = 0; x < 16; ++x) lit += jukta.Lit(c, x, *rows.begin() - 1);
+        EXPECT_GE(lit, 2) << "the half form in glyph " << c << " has its headline on the row of the others";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Renderings, EveryRendering,
