@@ -14,5 +14,7 @@ const Command& NewCommand();
 const Command& ImportCommand();
 const Command& PreviewCommand();
 const Command& CoverageCommand();
+const Command& EncodeCommand();
+const Command& ComposeCommand();
 
 }  // namespace ledfont::cli

@@ -8,9 +8,10 @@
 namespace ledfont::cli {
 namespace {
 
-std::array<const Command*, 9> AllCommands() {
-    return {&HexCommand(),     &VerifyCommand(),   &UnhexCommand(), &CheckCommand(), &SheetCommand(),
-            &PreviewCommand(), &CoverageCommand(), &NewCommand(),   &ImportCommand()};
+std::array<const Command*, 11> AllCommands() {
+    return {&HexCommand(),     &VerifyCommand(),  &UnhexCommand(),    &CheckCommand(),
+            &SheetCommand(),   &PreviewCommand(), &CoverageCommand(), &EncodeCommand(),
+            &ComposeCommand(), &NewCommand(),     &ImportCommand()};
 }
 
 const Command* FindCommand(const std::string& name) {

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what the build, the editor, the tests and the package check need,
+# Installs what the build, the editor, the tests and the package check need
+# (the cross compilers and the emulator the composer's controller tests use),
 # and nothing that is already there. Safe to run again. Needs root, or sudo,
 # on Debian 12.
 set -euo pipefail
@@ -12,6 +13,7 @@ packages=(
   xvfb xdotool x11-utils libx11-dev imagemagick binutils srecord
   qt6-wayland
   dpkg-dev file lintian desktop-file-utils appstream
+  gcc-arm-none-eabi libnewlib-arm-none-eabi gcc-avr avr-libc qemu-system-arm
 )
 
 missing=()

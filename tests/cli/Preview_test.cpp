@@ -1,8 +1,9 @@
-// ledfont preview: a line of text laid out on the sign, on fonts whose glyphs
-// each light one row across their columns, so every row of the output tells
-// where one glyph landed.
+// ledfont preview, encode and compose: a line of text laid out on the sign,
+// on fonts whose glyphs each light one row across their columns, so every row
+// of the output tells where one glyph landed.
 #include "../support/PngImage.h"
 #include "CompanionTest.h"
+#include "HexLines.h"
 
 namespace ledfont::test {
 namespace {
@@ -268,6 +269,136 @@ TEST_F(PreviewCommand, TheReadmeShowsWhatPreviewDraws) {
     EXPECT_TRUE(ReadPng(Read("preview.png")) == shown)
         << "run: ledfont preview 'नमस्ते शुभ दिन' --hindi docs/sample-hindi.txt --jukta docs/sample-jukta.txt "
            "--width 96 -o docs/preview.png";
+}
+
+TEST_F(PreviewCommand, TheReadmeShowsWhatEncodeAndComposeWrite) {
+    const std::string docs = std::string(LEDFONT_SOURCE_DIR) + "/docs/";
+    const std::string readme = TestFolder::Read(std::string(LEDFONT_SOURCE_DIR) + "/README.md");
+    const std::vector<std::string> fonts = {"--hindi", docs + "sample-hindi.txt", "--jukta",
+                                            docs + "sample-jukta.txt"};
+    std::vector<std::string> encode = {"encode", "नमस्ते मित्र"}, compose = {"compose", "नमस्ते मित्र"};
+    encode.insert(encode.end(), fonts.begin(), fonts.end());
+    compose.insert(compose.end(), fonts.begin(), fonts.end());
+    compose.insert(compose.end(), {"-o", "line.c"});
+    const std::string said =
+        "$ ledfont encode 'नमस्ते मित्र' --hindi docs/sample-hindi.txt --jukta docs/sample-jukta.txt\n" +
+        Run(encode).out +
+        "$ ledfont compose 'नमस्ते मित्र' --hindi docs/sample-hindi.txt --jukta docs/sample-jukta.txt "
+        "-o line.c\n" +
+        Run(compose).out;
+    EXPECT_NE(readme.find(said), std::string::npos) << said;
+}
+
+// The columns as compose writes them, from the rows preview prints: 2 bytes
+// a column, rows 0..7 then 8..15, bit r row r, 0 lit.
+std::string ColumnBytes(const std::string& art, int columns) {
+    std::string bytes;
+    const auto row = [&](int y) {
+        return art.substr(static_cast<std::size_t>(y * (columns + 1)), static_cast<std::size_t>(columns));
+    };
+    for (int x = 0; x < columns; ++x)
+        for (int half = 0; half < 2; ++half) {
+            int byte = 0xFF;
+            for (int r = 0; r < 8; ++r)
+                if (row(8 * half + r)[static_cast<std::size_t>(x)] == '#') byte &= ~(1 << r);
+            bytes += static_cast<char>(byte);
+        }
+    return bytes;
+}
+
+// The options of preview that compose takes too: all but the sign's width.
+std::vector<std::string> WithoutWidth(const std::vector<std::string>& options) {
+    std::vector<std::string> kept;
+    for (std::size_t i = 0; i < options.size(); ++i)
+        if (options[i] == "--width")
+            ++i;
+        else if (!options[i].starts_with("--width="))
+            kept.push_back(options[i]);
+    return kept;
+}
+
+TEST_P(PreviewLayout, ComposeWritesTheLedsPreviewPrints) {
+    const LayoutCase& c = GetParam();
+    std::vector<std::string> args = {"compose", c.text, "--hindi", "hindi.txt", "-o", "line.bin"};
+    for (const std::string& option : WithoutWidth(c.options)) args.push_back(option);
+    const ProcessResult r = Run(args);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "line.bin: " + std::to_string(c.columns) + " columns\n");
+    EXPECT_EQ(Read("line.bin"), ColumnBytes(Art(c.columns, c.rows, ""), c.columns));
+    EXPECT_EQ(r.err.empty(), c.notes.empty()) << r.err;
+}
+
+TEST_F(PreviewCommand, EncodePrintsTheGlyphCodesInTheOrderTheyAreDrawn) {
+    const struct {
+        const char* text;
+        std::vector<std::string> options;
+        std::string codes;
+    } cases[] = {
+        {"कि", {}, "H3F H15"},              // ि before its consonant
+        {"स्ति", kJukta, "H3F J00"},         // and before a Jukta conjunct
+        {"स्ति", {}, "H3F H38 H4D H24"},     // or the cluster drawn glyph by glyph
+        {"खुे", {}, "H16 H41 H47"},           // marks after the glyph they stand on
+        {" क  ख ", {}, "_ H15 _ _ H16 _"},  // every space, leading and trailing too
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"encode", c.text, "--hindi", "hindi.txt"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        const ProcessResult r = Run(args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out, c.codes + "\n") << c.text;
+    }
+}
+
+TEST_F(PreviewCommand, ComposeWritesACArrayOrIntelHexAtTheAddressGiven) {
+    // क: 3 columns lit in row 0.
+    ASSERT_EQ(Run({"compose", "क", "--hindi", "hindi.txt", "-o", "7 line.c"}).status, 0);
+    EXPECT_NE(Read("7 line.c")
+                  .find("const unsigned _7_line_columns = 3;\n"
+                        "const uint8_t _7_line[6] = {\n"
+                        "    0xFE, 0xFF, 0xFE, 0xFF, 0xFE, 0xFF,\n};\n"),
+              std::string::npos)
+        << Read("7 line.c");
+
+    // Records stop at the 64 KiB boundary, and the next takes its upper address.
+    const ProcessResult hex =
+        Run({"compose", "क", "--hindi", "hindi.txt", "--address", "0x0800FFFC", "-o", "LINE.HEX"});
+    EXPECT_EQ(hex.status, 0) << hex.err;
+    EXPECT_EQ(Read("LINE.HEX"),
+              Join({Record(2, 0, 4, {0x08, 0x00}), Record(4, 0xFFFC, 0, {0xFE, 0xFF, 0xFE, 0xFF}),
+                    Record(2, 0, 4, {0x08, 0x01}), Record(2, 0, 0, {0xFE, 0xFF}), ":00000001FF"}));
+    const ProcessResult low =
+        Run({"compose", "क", "--hindi", "hindi.txt", "--address", "32768", "--format", "hex", "-o", "-"});
+    EXPECT_EQ(low.out, Join({Record(6, 0x8000, 0, {0xFE, 0xFF, 0xFE, 0xFF, 0xFE, 0xFF}), ":00000001FF"}));
+
+    const ProcessResult raw = Run({"compose", "क", "--hindi", "hindi.txt", "--format", "bin", "-o", "-"});
+    EXPECT_EQ(raw.out, std::string("\xFE\xFF\xFE\xFF\xFE\xFF"));
+}
+
+TEST_F(PreviewCommand, ComposeRefusesAnOutputItCannotWriteAndWritesNothing) {
+    const struct {
+        std::vector<std::string> args;
+        std::string said;
+    } cases[] = {
+        {{"-o", "line.txt"}, "\"line.txt\" does not end in .bin, .c or .hex"},
+        {{"-o", "-"}, "\"-\" does not end in .bin, .c or .hex"},
+        {{"-o", "line.hex"}, "Intel HEX output needs --address"},
+        {{"-o", "line.bin", "--address", "0x8000"}, "--address is for Intel HEX output"},
+        {{"-o", "line.hex", "--address", "0x1G"}, "--address takes an address from 0 to 0xFFFFFFFF"},
+        {{"-o", "line.hex", "--address", "0xFFFFFFFC"},
+         "the line's 6 bytes at 0xFFFFFFFC would reach past 0xFFFFFFFF"},
+        {{"-o", "line.bin", "--format", "elf"}, "--format takes bin, c or hex"},
+        {{"-o", "hindi.txt", "--format", "bin"}, "would overwrite the file it is made from"},
+        {{}, "-o"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = {"compose", "क", "--hindi", "hindi.txt"};
+        args.insert(args.end(), c.args.begin(), c.args.end());
+        const ProcessResult r = Run(args);
+        EXPECT_EQ(r.status, 2) << c.said;
+        EXPECT_NE(r.err.find(c.said), std::string::npos) << r.err;
+    }
+    EXPECT_FALSE(Exists("line.txt") || Exists("line.hex") || Exists("line.bin"));
+    EXPECT_EQ(Read("hindi.txt"), FontText(HindiFont()));
 }
 
 }  // namespace
