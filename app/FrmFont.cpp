@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "ComboBox.h"
@@ -26,6 +27,13 @@ namespace ledfont {
 namespace {
 QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// "first", ..., "last" in decimal.
+QStringList NumberTexts(int first, int last) {
+    QStringList texts;
+    for (int n = first; n <= last; ++n) texts.append(QString::number(n));
+    return texts;
 }
 
 const QColor kCentreMarkerColour(0, 192, 192);
@@ -66,12 +74,14 @@ FrmFont::~FrmFont() {
     delete cmdConvertToHex;
 }
 
-template <class Widget>
-Widget* FrmFont::Place(Widget* widget, std::string_view name) {
+// Each control is made inside its container: made elsewhere and moved there,
+// it would resolve its font, palette and style twice.
+template <class Widget, class... Args>
+Widget* FrmFont::Place(std::string_view name, Args&&... args) {
     const ControlPlace& place = PlaceOf(name);
     QWidget* container =
         place.container == kWindowName ? this : findChild<QWidget*>(ToQString(place.container));
-    widget->setParent(container);
+    auto* widget = new Widget(std::forward<Args>(args)..., container);
     widget->setObjectName(ToQString(name));
     widget->setGeometry(TwipsToPixels(place.left), TwipsToPixels(place.top), TwipsToPixels(place.width),
                         TwipsToPixels(place.height));
@@ -79,49 +89,49 @@ Widget* FrmFont::Place(Widget* widget, std::string_view name) {
 }
 
 void FrmFont::CreateControls() {
-    Frame1 = Place(new Frame, "Frame1");
-    Frame3 = Place(new Frame(QStringLiteral("Font File")), "Frame3");
-    cmdConvertToHex = Place(new CommandButton(QStringLiteral("Make HEX File")), "cmdConvertToHex");
+    Frame1 = Place<Frame>("Frame1", QString());
+    Frame3 = Place<Frame>("Frame3", QStringLiteral("Font File"));
+    cmdConvertToHex = Place<CommandButton>("cmdConvertToHex", QStringLiteral("Make HEX File"));
     CreateEditorArea();
     CreateFileArea();
     SetTabOrder();
 }
 
 void FrmFont::CreateEditorArea() {
-    Frame2 = Place(new Frame, "Frame2");
-    glyph_.lblLoc = Place(new QLabel(QStringLiteral("Loc")), "lblLoc");
-    cmdShowDec = Place(new CommandButton(QStringLiteral("<<")), "cmdShowDec");
-    cmdShowInc = Place(new CommandButton(QStringLiteral(">>")), "cmdShowInc");
-    FrameJ = Place(new Frame(QStringLiteral("Jukta")), "FrameJ");
+    Frame2 = Place<Frame>("Frame2", QString());
+    glyph_.lblLoc = Place<QLabel>("lblLoc", QStringLiteral("Loc"));
+    cmdShowDec = Place<CommandButton>("cmdShowDec", QStringLiteral("<<"));
+    cmdShowInc = Place<CommandButton>("cmdShowInc", QStringLiteral(">>"));
+    FrameJ = Place<Frame>("FrameJ", QStringLiteral("Jukta"));
     for (std::size_t i = 0; i < glyph_.txtJukta.size(); ++i) {
-        glyph_.txtJukta[i] = Place(new QLineEdit, i == 0 ? "txtJukta0" : "txtJukta1");
+        glyph_.txtJukta[i] = Place<QLineEdit>(i == 0 ? "txtJukta0" : "txtJukta1");
         glyph_.txtJukta[i]->setMaxLength(2);
     }
     FrameJ->hide();
-    Label1 = Place(new QLabel(QStringLiteral("No. of Cols.")), "Label1");
-    glyph_.shpCentre = Place(new Shape(kCentreMarkerColour), "shpCentre");
+    Label1 = Place<QLabel>("Label1", QStringLiteral("No. of Cols."));
+    glyph_.shpCentre = Place<Shape>("shpCentre", kCentreMarkerColour);
     glyph_.shpCentre->SetLeft(static_cast<float>(PlaceOf("shpCentre").left));
-    pic = Place(new PictureBox(canvas_), "pic");
-    glyph_.cmbCols = Place(new ComboBox, "cmbCols");
-    Label2 = Place(new QLabel(QStringLiteral("Centre")), "Label2");
-    glyph_.cmbCentre = Place(new ComboBox, "cmbCentre");
-    glyph_.optConst = Place(new OptionButton(QStringLiteral("Consonant")), "optConst");
-    glyph_.optVowel = Place(new OptionButton(QStringLiteral("Vowel")), "optVowel");
-    glyph_.optIkaar = Place(new OptionButton(QStringLiteral("Ikaar")), "optIkaar");
+    pic = Place<PictureBox>("pic", canvas_);
+    glyph_.cmbCols = Place<ComboBox>("cmbCols");
+    Label2 = Place<QLabel>("Label2", QStringLiteral("Centre"));
+    glyph_.cmbCentre = Place<ComboBox>("cmbCentre");
+    glyph_.optConst = Place<OptionButton>("optConst", QStringLiteral("Consonant"));
+    glyph_.optVowel = Place<OptionButton>("optVowel", QStringLiteral("Vowel"));
+    glyph_.optIkaar = Place<OptionButton>("optIkaar", QStringLiteral("Ikaar"));
     glyph_.optConst->SetValue(true);
 }
 
 void FrmFont::CreateFileArea() {
-    cmdNew = Place(new CommandButton(QStringLiteral("New")), "cmdNew");
-    Dir1 = Place(new DirListBox, "Dir1");
-    File1 = Place(new FileListBox, "File1");
-    optHindi = Place(new OptionButton(QStringLiteral("Hindi")), "optHindi");
-    cmdSave = Place(new CommandButton(QStringLiteral("Save")), "cmdSave");
+    cmdNew = Place<CommandButton>("cmdNew", QStringLiteral("New"));
+    Dir1 = Place<DirListBox>("Dir1");
+    File1 = Place<FileListBox>("File1");
+    optHindi = Place<OptionButton>("optHindi", QStringLiteral("Hindi"));
+    cmdSave = Place<CommandButton>("cmdSave", QStringLiteral("Save"));
     cmdSave->setEnabled(false);  // until the first Load that succeeds
-    optJukta = Place(new OptionButton(QStringLiteral("Jukta")), "optJukta");
-    cmdLoad = Place(new CommandButton(QStringLiteral("Load")), "cmdLoad");
-    Drive1 = Place(new DriveListBox, "Drive1");
-    lblFile = Place(new QLabel(QStringLiteral("File :")), "lblFile");
+    optJukta = Place<OptionButton>("optJukta", QStringLiteral("Jukta"));
+    cmdLoad = Place<CommandButton>("cmdLoad", QStringLiteral("Load"));
+    Drive1 = Place<DriveListBox>("Drive1");
+    lblFile = Place<QLabel>("lblFile", QStringLiteral("File :"));
     optHindi->SetValue(true);
 }
 
@@ -173,11 +183,9 @@ void FrmFont::WireHandlers() {
 // column-count line for "10" and place the centre marker for "1".
 void FrmFont::FormLoad() {
     grid_.DrawGrid();
-    for (int columns = kFewestColumns; columns <= kMostColumns; ++columns)
-        glyph_.cmbCols->AddItem(QString::number(columns));
+    glyph_.cmbCols->AddItems(NumberTexts(kFewestColumns, kMostColumns));
     glyph_.cmbCols->SetListIndex(7);
-    for (int centre = kFirstCentre; centre <= kLastCentre; ++centre)
-        glyph_.cmbCentre->AddItem(QString::number(centre));
+    glyph_.cmbCentre->AddItems(NumberTexts(kFirstCentre, kLastCentre));
     glyph_.cmbCentre->SetListIndex(0);
     transfer_.RememberShownGlyph();  // the blank canvas stands for glyph 0 until a load
     saved_.Remember(font_);

@@ -98,8 +98,8 @@ private:
     void CreateControls();
     void CreateEditorArea();
     void CreateFileArea();
-    template <class Widget>
-    Widget* Place(Widget* widget, std::string_view name);
+    template <class Widget, class... Args>
+    Widget* Place(std::string_view name, Args&&... args);
     void SetTabOrder();
     void WireHandlers();
     void FormLoad();

@@ -7,7 +7,6 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
-#include "FontIcon.h"
 #include "FrmFont.h"
 #include "GlyphLimits.h"
 #include "ShortcutsDialog.h"
@@ -25,7 +24,7 @@ QKeySequence StandardOr(QKeySequence::StandardKey key, const QKeySequence& usual
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), form_(new FrmFont) {
     setWindowTitle(QString::fromUtf8(FrmFont::kCaption));
-    setWindowIcon(FontIcon());
+    setWindowIcon(form_->windowIcon());  // drawn once, by the form
     setCentralWidget(form_);
     CreateFileMenu();
     CreateEditMenu();
