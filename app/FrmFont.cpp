@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -20,6 +21,7 @@
 #include "OptionButton.h"
 #include "PictureBox.h"
 #include "Shape.h"
+#include "TextToByte.h"
 #include "Twips.h"
 
 namespace ledfont {
@@ -59,6 +61,11 @@ FrmFont::FrmFont(QWidget* parent)
     setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
     CreateControls();
     WireHandlers();
+    // The picture box repaints on every change of the canvas; the panels hear of it too.
+    canvas_.SetChangeListener([this, shown = QPointer<PictureBox>(pic)] {
+        if (shown) shown->update();
+        Edited();
+    });
     FormLoad();
     // Every change reaches the journal within a second.
     watch_.setInterval(500);
@@ -164,9 +171,14 @@ void FrmFont::WireHandlers() {
     // history hears of them: an option when it is clicked, a box when its
     // editing is finished (one step per box edited, not per key).
     for (OptionButton* option : {glyph_.optConst, glyph_.optVowel, glyph_.optIkaar})
-        connect(option, &QAbstractButton::clicked, this, [this] { history_.Record(); });
-    for (QLineEdit* box : glyph_.txtJukta)
+        connect(option, &QAbstractButton::clicked, this, [this] {
+            history_.Record();
+            Edited();
+        });
+    for (QLineEdit* box : glyph_.txtJukta) {
         connect(box, &QLineEdit::editingFinished, this, [this] { history_.Record(); });
+        connect(box, &QLineEdit::textEdited, this, [this] { Edited(); });
+    }
     KeepKeysOfFocusedControls();
     cmdShowDec->SetClickHandler([this] { cmdShowDecClick(); });
     cmdShowInc->SetClickHandler([this] { cmdShowIncClick(); });
@@ -219,6 +231,21 @@ void FrmFont::File1Click() {
 void FrmFont::ShowChosenFile() {
     const QString file = QFile::decodeName(QByteArray::fromStdString(font_.FontFile));
     lblFile->setText(file.isEmpty() ? QStringLiteral("File :") : QStringLiteral("File : ") + file);
+}
+
+FontState FrmFont::LiveFont() const {
+    FontState live = font_;
+    const EditorGlyph glyph = transfer_.ReadEditorGlyph();
+    for (int k = 0; k < kRecordBytes; ++k) live.FontBytes(glyph.index, k) = glyph.record[static_cast<std::size_t>(k)];
+    if (!font_.IsJukta) return live;
+    try {
+        const Byte first = TextToByte("&H" + glyph.codes[0]), second = TextToByte("&H" + glyph.codes[1]);
+        live.JuktaCodes(glyph.index, 0) = first;
+        live.JuktaCodes(glyph.index, 1) = second;
+    } catch (const Error&) {
+        // a box being typed in, or holding what no byte is: the pair stays as stored
+    }
+    return live;
 }
 
 }  // namespace ledfont
