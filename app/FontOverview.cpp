@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QToolTip>
 #include <algorithm>
+#include <map>
 
 #include "FontCheck.h"
 #include "FrmFont.h"
@@ -112,6 +113,19 @@ void FontOverview::Refresh() {
         update(CellRect(current).adjusted(-3, -3, 3, 3));
         current_ = current;
     }
+    // Glyphs drawn alike share one image: a new font is 128 blank glyphs.
+    std::map<RecordBytes, QImage> drawn;
+    const auto imageOf = [this, &drawn](const RecordBytes& record) {
+        if (drawn.empty())
+            for (const Cell& cell : cells_)
+                if (cell.drawn) drawn.emplace(cell.record, cell.leds);
+        auto known = drawn.find(record);
+        if (known != drawn.end()) return known->second;
+        QImage leds = LedBoxImage(kGridSide, kGridSide, [&record](int x, int y) { return IsLitIn(record, x, y); },
+                                  ColumnLine(record));
+        drawn.emplace(record, leds);
+        return leds;
+    };
     for (std::size_t c = 0; c < cells_.size(); ++c) {
         Cell& cell = next[c];
         for (int k = 0; k < kRecordBytes; ++k) cell.record[static_cast<std::size_t>(k)] = live.FontBytes(static_cast<int>(c), k);
@@ -121,9 +135,7 @@ void FontOverview::Refresh() {
         cell.leds = old.leds;
         cell.drawn = old.drawn && old.record == cell.record;
         if (!cell.drawn) {
-            const RecordBytes& record = cell.record;
-            cell.leds = LedBoxImage(kGridSide, kGridSide, [&record](int x, int y) { return IsLitIn(record, x, y); },
-                                    ColumnLine(record));
+            cell.leds = imageOf(cell.record);
             cell.drawn = true;
         }
         if (!ShowsAlike(cell, old)) {
@@ -200,7 +212,7 @@ bool FontOverview::event(QEvent* event) {
 }
 
 void FontOverview::Go(int index) {
-    if (index < 0 || index >= static_cast<int>(cells_.size()) || index == current_) return;
+    if (index < 0 || index >= static_cast<int>(cells_.size()) || index == form_.Font().CurChar) return;
     form_.GoTo(index);
 }
 
@@ -211,11 +223,12 @@ void FontOverview::mousePressEvent(QMouseEvent* event) {
 // The arrows step through the glyphs as they stand: left and right one,
 // up and down a row.
 void FontOverview::keyPressEvent(QKeyEvent* event) {
+    const int current = form_.Font().CurChar;
     switch (event->key()) {
-        case Qt::Key_Left: Go(current_ - 1); break;
-        case Qt::Key_Right: Go(current_ + 1); break;
-        case Qt::Key_Up: Go(current_ - kGlyphsPerRow); break;
-        case Qt::Key_Down: Go(current_ + kGlyphsPerRow); break;
+        case Qt::Key_Left: Go(current - 1); break;
+        case Qt::Key_Right: Go(current + 1); break;
+        case Qt::Key_Up: Go(current - kGlyphsPerRow); break;
+        case Qt::Key_Down: Go(current + kGlyphsPerRow); break;
         default: QWidget::keyPressEvent(event); return;
     }
 }

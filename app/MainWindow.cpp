@@ -45,9 +45,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), form_(new FrmFont
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     form_->SetListeners({[this](const QString& text) { statusBar()->showMessage(text); },
                          [this](int column, int row) { ShowPointer(column, row); }, [this] { Refresh(); }});
+    // The panels are first drawn when their docks are first shown.
     form_->SetEditListener([this] { ScheduleRefresh(); });
     Refresh();
-    RefreshPanels();
 }
 
 QDockWidget* MainWindow::AddDock(const QString& title, QWidget* panel, Qt::DockWidgetArea area) {

@@ -72,7 +72,7 @@ SignPreview::SignPreview(FrmFont& form, QWidget* parent) : QWidget(parent), form
     scroll->setPalette(view_->palette());
     scroll->setFixedHeight(view_->sizeHint().height() + 2 * scroll->frameWidth() + 14);
     message_ = new QLabel(this);
-    message_->setWordWrap(true);
+    message_->setWordWrap(false);  // one line each; wrapping would lay the text out again and again
     message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* layout = new QVBoxLayout(this);
