@@ -92,7 +92,7 @@ void FontOverview::Refresh() {
         mode_ = mode;
         cells_.assign(static_cast<std::size_t>(GlyphCount(mode)), Cell{});
         setMinimumSize(sizeHint());
-        updateGeometry();
+        resize(sizeHint());  // a Jukta font has half the rows and a second label line
         update();
     }
     std::vector<Cell> next(cells_.size());

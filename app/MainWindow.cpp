@@ -65,7 +65,7 @@ QDockWidget* MainWindow::AddDock(const QString& title, QWidget* panel, Qt::DockW
 
 void MainWindow::CreateViewMenu() {
     overview_ = new FontOverview(*form_);
-    auto* scroll = new QScrollArea;
+    auto* scroll = overviewScroll_ = new QScrollArea;
     scroll->setWidget(overview_);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setMinimumWidth(overview_->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width() + 4);
@@ -96,7 +96,17 @@ void MainWindow::ScheduleRefresh() {
 
 void MainWindow::RefreshPanels() {
     refreshDue_ = false;
-    if (!overviewDock_->isHidden()) overview_->Refresh();
+    if (!overviewDock_->isHidden()) {
+        overview_->Refresh();
+        // The glyph a step or a go-to brings to the canvas comes into sight;
+        // while it is painted, the user may scroll elsewhere.
+        if (form_->Font().CurChar != overviewFollows_) {
+            overviewFollows_ = form_->Font().CurChar;
+            const QRect shown = overview_->GlyphRect(overviewFollows_);
+            overviewScroll_->ensureVisible(shown.center().x(), shown.center().y(), shown.width() / 2 + 8,
+                                           shown.height() / 2 + 24);
+        }
+    }
     if (!previewDock_->isHidden()) preview_->Refresh();
 }
 

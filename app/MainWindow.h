@@ -6,6 +6,7 @@
 class QAction;
 class QDockWidget;
 class QLabel;
+class QScrollArea;
 
 namespace ledfont {
 
@@ -57,6 +58,8 @@ private:
     QLabel* pointer_ = nullptr;
     QLabel* unsaved_ = nullptr;
     FontOverview* overview_ = nullptr;
+    QScrollArea* overviewScroll_ = nullptr;
+    int overviewFollows_ = -1;  // the glyph the overview last scrolled to
     SignPreview* preview_ = nullptr;
     QDockWidget* overviewDock_ = nullptr;
     QDockWidget* previewDock_ = nullptr;
