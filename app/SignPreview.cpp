@@ -73,6 +73,7 @@ SignPreview::SignPreview(FrmFont& form, QWidget* parent) : QWidget(parent), form
     scroll->setFixedHeight(view_->sizeHint().height() + 2 * scroll->frameWidth() + 14);
     message_ = new QLabel(this);
     message_->setWordWrap(false);  // one line each; wrapping would lay the text out again and again
+    message_->setTextFormat(Qt::PlainText);
     message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* layout = new QVBoxLayout(this);
@@ -123,7 +124,7 @@ void SignPreview::ChooseOtherFont() {
 
 void SignPreview::Refresh() {
     const FontMode other = Other(EditedMode());
-    other_->setText(ModeText(other) + QStringLiteral(" font…"));
+    other_->setText(ModeText(other) + QStringLiteral(" font..."));
     const QString& name = fileNames_[Slot(other)];
     otherName_->setText(name.isEmpty() ? QStringLiteral("(none)") : name);
     Compose(form_.LiveFont());
@@ -139,13 +140,13 @@ void SignPreview::Compose(const FontState& live) {
     const FontState* hindi = mode == FontMode::Hindi ? &live : (other ? &*other : nullptr);
     const FontState* jukta = mode == FontMode::Jukta ? &live : (other ? &*other : nullptr);
     if (!hindi) {
-        lacks_ = QStringLiteral("No Hindi font: the line is drawn with a Hindi font and the Jukta font being "
-                                "edited. Choose one with \"Hindi font…\".");
+        lacks_ = QStringLiteral("No Hindi font: the line needs one beside the Jukta font being edited. "
+                                "Choose it with \"Hindi font...\".");
         return;
     }
     if (!jukta)
-        lacks_ = QStringLiteral("No Jukta font: conjuncts are drawn from Hindi glyphs alone. Choose one with "
-                                "\"Jukta font…\" to see them as the sign does.");
+        lacks_ = QStringLiteral("No Jukta font: conjuncts are drawn from Hindi glyphs. Choose one with "
+                                "\"Jukta font...\".");
     const std::string text = text_->text().toStdString();
     try {
         const sign::LineFonts fonts{*hindi, jukta};
@@ -181,7 +182,7 @@ void SignPreview::ShowLine() {
 QString SignPreview::Message() const {
     QStringList lines;
     if (!failure_.isEmpty()) lines << failure_;
-    if (line_) lines << Summary(line_->Columns(), width_->value());
+    if (line_ && !text_->text().isEmpty()) lines << Summary(line_->Columns(), width_->value());
     if (!lacks_.isEmpty()) lines << lacks_;
     for (const sign::LineNote& note : layout_.notes) lines << QStringLiteral("⚠ ") + QString::fromStdString(note.text);
     return lines.join(QLatin1Char('\n'));
