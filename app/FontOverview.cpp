@@ -101,8 +101,10 @@ void FontOverview::Refresh() {
         if (mode == FontMode::Jukta)
             for (int c : form_.Saved().ChangedCodes(live)) next[static_cast<std::size_t>(c)].changed = true;
     }
-    const LoadReport report = SavedFileReport(mode);
-    for (const FontFinding& finding : CheckFont(live, mode, report)) {
+    // Before a Load or New the table is zeros that no file holds: nothing to check.
+    const std::vector<FontFinding> findings =
+        form_.FontLoaded() ? CheckFont(live, mode, SavedFileReport(mode)) : std::vector<FontFinding>{};
+    for (const FontFinding& finding : findings) {
         const int glyph = GlyphOfItem(mode, finding.line - 1);
         if (glyph >= 0 && glyph < static_cast<int>(next.size()))
             next[static_cast<std::size_t>(glyph)].faults << QString::fromStdString(finding.text);

@@ -52,6 +52,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), form_(new FrmFont
 
 QDockWidget* MainWindow::AddDock(const QString& title, QWidget* panel, Qt::DockWidgetArea area) {
     auto* dock = new QDockWidget(title, this);
+    // The layout's small dialog font: the panels read alike, and its glyphs are drawn already.
+    dock->setFont(form_->font());
     dock->setObjectName(title);
     dock->setWidget(panel);
     dock->setAllowedAreas(Qt::AllDockWidgetAreas);
