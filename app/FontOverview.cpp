@@ -14,6 +14,7 @@
 #include "GlyphEdits.h"
 #include "GlyphLimits.h"
 #include "HexText.h"
+#include "FontSheetLayout.h"
 #include "LedPainting.h"
 #include "SavedFont.h"
 
@@ -23,7 +24,7 @@ namespace {
 constexpr int kMargin = LedLook::kMargin;
 constexpr int kBox = LedLook::BoxSide(kGridSide);
 constexpr int kCellWidth = kBox + kMargin;
-constexpr int kLabelGap = 2;
+constexpr int kLabelGap = picture::FontSheetLayout::kLabelGap;
 const QColor kFrame(255, 220, 0);       // the glyph on the canvas
 const QColor kChangedMark(0, 160, 255);  // changed since the last Save
 const QColor kFaultMark(255, 96, 0);     // `ledfont check` would report it
@@ -64,7 +65,7 @@ FontOverview::FontOverview(FrmFont& form, QWidget* parent) : QWidget(parent), fo
 
 int FontOverview::CellHeight() const {
     const int lines = mode_ == FontMode::Jukta ? 2 : 1;
-    return kBox + lines * (kLabelGap + fontMetrics().height()) + kMargin;
+    return kBox + lines * (kLabelGap + picture::kDigitHeight) + kMargin;
 }
 
 QSize FontOverview::sizeHint() const {
@@ -135,6 +136,8 @@ void FontOverview::Refresh() {
         cell.blank = IsBlank(cell.record);
         Cell& old = cells_[c];
         cell.leds = old.leds;
+        cell.code = old.code;
+        if (old.codes == cell.codes) cell.pair = old.pair;  // else drawn again when next painted
         cell.drawn = old.drawn && old.record == cell.record;
         if (!cell.drawn) {
             cell.leds = imageOf(cell.record);
@@ -159,7 +162,7 @@ void FontOverview::paintEvent(QPaintEvent* event) {
 }
 
 void FontOverview::PaintCell(QPainter& painter, int index) const {
-    const Cell& cell = cells_[static_cast<std::size_t>(index)];
+    Cell& cell = cells_[static_cast<std::size_t>(index)];
     const QRect box = GlyphRect(index);
     painter.drawImage(box.topLeft(), cell.leds);
     // Marks in the box's corners: a triangle for a change, a dot for a
@@ -181,14 +184,14 @@ void FontOverview::PaintCell(QPainter& painter, int index) const {
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(box.adjusted(-2, -2, 1, 1));
     }
-    painter.setPen(palette().color(QPalette::WindowText));
-    const int line = kLabelGap + fontMetrics().height();
-    QRect label(box.left(), box.bottom() + 1 + kLabelGap, box.width(), fontMetrics().height());
-    painter.drawText(label, Qt::AlignCenter, CodeText(mode_, index));
-    if (mode_ == FontMode::Jukta) {
-        painter.drawText(label.translated(0, line), Qt::AlignCenter,
-                         QString::fromStdString(HexCh(cell.codes[0]) + ' ' + HexCh(cell.codes[1])));
-    }
+    // The labels of the font sheet: the code, and a conjunct's code pair.
+    const int top = box.bottom() + 1 + kLabelGap;
+    // Drawn when first seen: most of a font's labels may never be scrolled to.
+    if (cell.code.isNull()) cell.code = LedLabelImage(GlyphCodeText(mode_, index), kBox);
+    if (mode_ == FontMode::Jukta && cell.pair.isNull())
+        cell.pair = LedLabelImage(HexCh(cell.codes[0]) + ' ' + HexCh(cell.codes[1]), kBox);
+    painter.drawImage(box.left(), top, cell.code);
+    if (mode_ == FontMode::Jukta) painter.drawImage(box.left(), top + kLabelGap + picture::kDigitHeight, cell.pair);
 }
 
 QString FontOverview::Explanation(int index) const {

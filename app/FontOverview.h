@@ -51,6 +51,8 @@ private:
         RecordBytes record{};
         std::array<Byte, 2> codes{};
         QImage leds;
+        QImage code;  // its labels in the sheet's dot digits
+        QImage pair;
         bool drawn = false;
         bool changed = false;
         bool blank = false;
@@ -65,7 +67,7 @@ private:
     FrmFont& form_;
     FontMode mode_ = FontMode::Hindi;
     int current_ = 0;
-    std::vector<Cell> cells_;
+    mutable std::vector<Cell> cells_;  // labels are drawn when first painted
 };
 
 }  // namespace ledfont

@@ -1,5 +1,7 @@
 #include "LedPainting.h"
 
+#include "LedDigits.h"
+
 namespace ledfont {
 
 namespace {
@@ -12,6 +14,14 @@ void Fill(QImage& image, int left, int top, int width, int height, QRgb colour) 
     }
 }
 }  // namespace
+
+QImage LedLabelImage(std::string_view text, int width) {
+    picture::Picture label(width, picture::kDigitHeight, LedLook::kBackground);
+    picture::DrawDigits(label, text, (width - picture::DigitsWidth(text)) / 2, 0, LedLook::kLabel);
+    const auto* rgb = label.Bytes().data();
+    return QImage(rgb, label.Width(), label.Height(), 3 * label.Width(), QImage::Format_RGB888)
+        .convertToFormat(QImage::Format_RGB32);
+}
 
 // Pixels are written directly: a glyph is 256 small squares, and a painter
 // would cost more than the squares themselves.
