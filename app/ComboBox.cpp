@@ -1,5 +1,6 @@
 #include "ComboBox.h"
 
+#include <QAbstractItemView>
 #include <QLineEdit>
 
 #include "Error.h"
@@ -7,12 +8,23 @@
 namespace ledfont {
 
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
-    setEditable(true);
+    // Editable through its own field: setEditable would also build the
+    // drop-down list and size the box now, work that waits here for the
+    // first drop-down, and the size comes from the layout.
+    auto* field = new QLineEdit(this);
+    field->setPalette(palette());
+    setLineEdit(field);
     setInsertPolicy(QComboBox::NoInsert);
     // No inline completion: what the user types is exactly what is matched.
     setCompleter(nullptr);
     connect(this, &QComboBox::activated, this, [this](int) { UserChose(); });
     connect(lineEdit(), &QLineEdit::editingFinished, this, [this] { EditingFinished(); });
+}
+
+// A long list scrolls, as in any editable drop-down.
+void ComboBox::showPopup() {
+    view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    QComboBox::showPopup();
 }
 
 void ComboBox::SetListIndex(int index) {

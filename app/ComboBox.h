@@ -14,6 +14,8 @@ public:
     explicit ComboBox(QWidget* parent = nullptr);
 
     void AddItem(const QString& text) { addItem(text); }
+    // Adds the texts in their order, in one change of the list.
+    void AddItems(const QStringList& texts) { addItems(texts); }
     int ListIndex() const { return currentIndex(); }
     // Selects item index (-1 clears) and runs Click before returning, even when
     // the index is unchanged. Throws InvalidPropertyError for an index outside
@@ -21,6 +23,9 @@ public:
     void SetListIndex(int index);
 
     void SetClickHandler(Handler handler) { click_ = std::move(handler); }
+
+protected:
+    void showPopup() override;
 
 private:
     void UserChose();

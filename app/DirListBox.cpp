@@ -4,11 +4,11 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStyle>
 
 #include "ElidedRows.h"
 #include "Error.h"
 #include "FileKind.h"
+#include "FolderIcon.h"
 #include "FolderEntries.h"
 
 namespace ledfont {
@@ -26,7 +26,8 @@ std::string NotAFolder(const QString& path) {
 }
 }
 
-DirListBox::DirListBox(QWidget* parent) : QListWidget(parent) {
+DirListBox::DirListBox(QWidget* parent)
+    : QListWidget(parent), openIcon_(FolderIcon(true)), closedIcon_(FolderIcon(false)) {
     ElidedRows::Apply(*this, Qt::ElideRight);
     Show(CleanFolderPath(QDir::currentPath()));
     connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
@@ -65,7 +66,7 @@ void DirListBox::AddFolder(const QString& name, const QString& path, int depth, 
     auto* item = new QListWidgetItem(kIndent.repeated(depth) + name, this);
     item->setData(kPathRole, path);
     item->setToolTip(path);
-    item->setIcon(style()->standardIcon(open ? QStyle::SP_DirOpenIcon : QStyle::SP_DirClosedIcon));
+    item->setIcon(open ? openIcon_ : closedIcon_);
 }
 
 }  // namespace ledfont

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QListWidget>
 
 #include "UserEvent.h"
@@ -27,6 +28,8 @@ private:
     void Show(const QString& path);
     void AddFolder(const QString& name, const QString& path, int depth, bool open);
 
+    QIcon openIcon_;  // drawn once: every row shares it
+    QIcon closedIcon_;
     QString path_;
     Handler change_;
 };

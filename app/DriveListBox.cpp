@@ -29,15 +29,18 @@ bool UnderSystemFolder(const QString& root) {
 }  // namespace
 
 DriveListBox::DriveListBox(QWidget* parent) : QComboBox(parent) {
-    addItems(Volumes());
-    shown_ = IndexOfVolume(VolumeOf(QDir::currentPath()));
+    const QList<QStorageInfo> mounted = QStorageInfo::mountedVolumes();  // read once: it reads the mount table
+    addItems(Volumes(mounted));
+    shown_ = IndexOfVolume(VolumeOf(QDir::currentPath(), mounted));
     setCurrentIndex(shown_);
     connect(this, &QComboBox::activated, this, [this](int index) { UserChose(index); });
 }
 
-QStringList DriveListBox::Volumes() {
+QStringList DriveListBox::Volumes() { return Volumes(QStorageInfo::mountedVolumes()); }
+
+QStringList DriveListBox::Volumes(const QList<QStorageInfo>& mounted) {
     QStringList roots{QStringLiteral("/")};
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+    for (const QStorageInfo& volume : mounted) {
         const QString root = volume.rootPath();
         // A mount of a single file (containers do that) is no drive.
         if (!volume.isValid() || !volume.isReady() || !QFileInfo(root).isDir()) continue;
@@ -49,9 +52,11 @@ QStringList DriveListBox::Volumes() {
     return roots;
 }
 
-QString DriveListBox::VolumeOf(const QString& path) {
+QString DriveListBox::VolumeOf(const QString& path) { return VolumeOf(path, QStorageInfo::mountedVolumes()); }
+
+QString DriveListBox::VolumeOf(const QString& path, const QList<QStorageInfo>& mounted) {
     QStringList roots;
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) roots.append(volume.rootPath());
+    for (const QStorageInfo& volume : mounted) roots.append(volume.rootPath());
     const QString canonical = QFileInfo(path).canonicalFilePath();
     return VolumeAmong(canonical.isEmpty() ? QDir::cleanPath(path) : canonical, roots);
 }

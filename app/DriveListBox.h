@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QComboBox>
+#include <QList>
+#include <QStorageInfo>
 #include <QStringList>
 
 #include "UserEvent.h"
@@ -28,6 +30,8 @@ public:
     static QString VolumeAmong(const QString& path, const QStringList& roots);
 
 private:
+    static QStringList Volumes(const QList<QStorageInfo>& mounted);
+    static QString VolumeOf(const QString& path, const QList<QStorageInfo>& mounted);
     int IndexOfVolume(const QString& root);
     void UserChose(int index);
 

@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "ComboBox.h"
@@ -19,6 +21,7 @@
 #include "OptionButton.h"
 #include "PictureBox.h"
 #include "Shape.h"
+#include "TextToByte.h"
 #include "Twips.h"
 
 namespace ledfont {
@@ -26,6 +29,13 @@ namespace ledfont {
 namespace {
 QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// "first", ..., "last" in decimal.
+QStringList NumberTexts(int first, int last) {
+    QStringList texts;
+    for (int n = first; n <= last; ++n) texts.append(QString::number(n));
+    return texts;
 }
 
 const QColor kCentreMarkerColour(0, 192, 192);
@@ -51,6 +61,11 @@ FrmFont::FrmFont(QWidget* parent)
     setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
     CreateControls();
     WireHandlers();
+    // The picture box repaints on every change of the canvas; the panels hear of it too.
+    canvas_.SetChangeListener([this, shown = QPointer<PictureBox>(pic)] {
+        if (shown) shown->update();
+        Edited();
+    });
     FormLoad();
     // Every change reaches the journal within a second.
     watch_.setInterval(500);
@@ -66,12 +81,14 @@ FrmFont::~FrmFont() {
     delete cmdConvertToHex;
 }
 
-template <class Widget>
-Widget* FrmFont::Place(Widget* widget, std::string_view name) {
+// Each control is made inside its container: made elsewhere and moved there,
+// it would resolve its font, palette and style twice.
+template <class Widget, class... Args>
+Widget* FrmFont::Place(std::string_view name, Args&&... args) {
     const ControlPlace& place = PlaceOf(name);
     QWidget* container =
         place.container == kWindowName ? this : findChild<QWidget*>(ToQString(place.container));
-    widget->setParent(container);
+    auto* widget = new Widget(std::forward<Args>(args)..., container);
     widget->setObjectName(ToQString(name));
     widget->setGeometry(TwipsToPixels(place.left), TwipsToPixels(place.top), TwipsToPixels(place.width),
                         TwipsToPixels(place.height));
@@ -79,49 +96,49 @@ Widget* FrmFont::Place(Widget* widget, std::string_view name) {
 }
 
 void FrmFont::CreateControls() {
-    Frame1 = Place(new Frame, "Frame1");
-    Frame3 = Place(new Frame(QStringLiteral("Font File")), "Frame3");
-    cmdConvertToHex = Place(new CommandButton(QStringLiteral("Make HEX File")), "cmdConvertToHex");
+    Frame1 = Place<Frame>("Frame1", QString());
+    Frame3 = Place<Frame>("Frame3", QStringLiteral("Font File"));
+    cmdConvertToHex = Place<CommandButton>("cmdConvertToHex", QStringLiteral("Make HEX File"));
     CreateEditorArea();
     CreateFileArea();
     SetTabOrder();
 }
 
 void FrmFont::CreateEditorArea() {
-    Frame2 = Place(new Frame, "Frame2");
-    glyph_.lblLoc = Place(new QLabel(QStringLiteral("Loc")), "lblLoc");
-    cmdShowDec = Place(new CommandButton(QStringLiteral("<<")), "cmdShowDec");
-    cmdShowInc = Place(new CommandButton(QStringLiteral(">>")), "cmdShowInc");
-    FrameJ = Place(new Frame(QStringLiteral("Jukta")), "FrameJ");
+    Frame2 = Place<Frame>("Frame2", QString());
+    glyph_.lblLoc = Place<QLabel>("lblLoc", QStringLiteral("Loc"));
+    cmdShowDec = Place<CommandButton>("cmdShowDec", QStringLiteral("<<"));
+    cmdShowInc = Place<CommandButton>("cmdShowInc", QStringLiteral(">>"));
+    FrameJ = Place<Frame>("FrameJ", QStringLiteral("Jukta"));
     for (std::size_t i = 0; i < glyph_.txtJukta.size(); ++i) {
-        glyph_.txtJukta[i] = Place(new QLineEdit, i == 0 ? "txtJukta0" : "txtJukta1");
+        glyph_.txtJukta[i] = Place<QLineEdit>(i == 0 ? "txtJukta0" : "txtJukta1");
         glyph_.txtJukta[i]->setMaxLength(2);
     }
     FrameJ->hide();
-    Label1 = Place(new QLabel(QStringLiteral("No. of Cols.")), "Label1");
-    glyph_.shpCentre = Place(new Shape(kCentreMarkerColour), "shpCentre");
+    Label1 = Place<QLabel>("Label1", QStringLiteral("No. of Cols."));
+    glyph_.shpCentre = Place<Shape>("shpCentre", kCentreMarkerColour);
     glyph_.shpCentre->SetLeft(static_cast<float>(PlaceOf("shpCentre").left));
-    pic = Place(new PictureBox(canvas_), "pic");
-    glyph_.cmbCols = Place(new ComboBox, "cmbCols");
-    Label2 = Place(new QLabel(QStringLiteral("Centre")), "Label2");
-    glyph_.cmbCentre = Place(new ComboBox, "cmbCentre");
-    glyph_.optConst = Place(new OptionButton(QStringLiteral("Consonant")), "optConst");
-    glyph_.optVowel = Place(new OptionButton(QStringLiteral("Vowel")), "optVowel");
-    glyph_.optIkaar = Place(new OptionButton(QStringLiteral("Ikaar")), "optIkaar");
+    pic = Place<PictureBox>("pic", canvas_);
+    glyph_.cmbCols = Place<ComboBox>("cmbCols");
+    Label2 = Place<QLabel>("Label2", QStringLiteral("Centre"));
+    glyph_.cmbCentre = Place<ComboBox>("cmbCentre");
+    glyph_.optConst = Place<OptionButton>("optConst", QStringLiteral("Consonant"));
+    glyph_.optVowel = Place<OptionButton>("optVowel", QStringLiteral("Vowel"));
+    glyph_.optIkaar = Place<OptionButton>("optIkaar", QStringLiteral("Ikaar"));
     glyph_.optConst->SetValue(true);
 }
 
 void FrmFont::CreateFileArea() {
-    cmdNew = Place(new CommandButton(QStringLiteral("New")), "cmdNew");
-    Dir1 = Place(new DirListBox, "Dir1");
-    File1 = Place(new FileListBox, "File1");
-    optHindi = Place(new OptionButton(QStringLiteral("Hindi")), "optHindi");
-    cmdSave = Place(new CommandButton(QStringLiteral("Save")), "cmdSave");
+    cmdNew = Place<CommandButton>("cmdNew", QStringLiteral("New"));
+    Dir1 = Place<DirListBox>("Dir1");
+    File1 = Place<FileListBox>("File1");
+    optHindi = Place<OptionButton>("optHindi", QStringLiteral("Hindi"));
+    cmdSave = Place<CommandButton>("cmdSave", QStringLiteral("Save"));
     cmdSave->setEnabled(false);  // until the first Load that succeeds
-    optJukta = Place(new OptionButton(QStringLiteral("Jukta")), "optJukta");
-    cmdLoad = Place(new CommandButton(QStringLiteral("Load")), "cmdLoad");
-    Drive1 = Place(new DriveListBox, "Drive1");
-    lblFile = Place(new QLabel(QStringLiteral("File :")), "lblFile");
+    optJukta = Place<OptionButton>("optJukta", QStringLiteral("Jukta"));
+    cmdLoad = Place<CommandButton>("cmdLoad", QStringLiteral("Load"));
+    Drive1 = Place<DriveListBox>("Drive1");
+    lblFile = Place<QLabel>("lblFile", QStringLiteral("File :"));
     optHindi->SetValue(true);
 }
 
@@ -154,9 +171,14 @@ void FrmFont::WireHandlers() {
     // history hears of them: an option when it is clicked, a box when its
     // editing is finished (one step per box edited, not per key).
     for (OptionButton* option : {glyph_.optConst, glyph_.optVowel, glyph_.optIkaar})
-        connect(option, &QAbstractButton::clicked, this, [this] { history_.Record(); });
-    for (QLineEdit* box : glyph_.txtJukta)
+        connect(option, &QAbstractButton::clicked, this, [this] {
+            history_.Record();
+            Edited();
+        });
+    for (QLineEdit* box : glyph_.txtJukta) {
         connect(box, &QLineEdit::editingFinished, this, [this] { history_.Record(); });
+        connect(box, &QLineEdit::textEdited, this, [this] { Edited(); });
+    }
     KeepKeysOfFocusedControls();
     cmdShowDec->SetClickHandler([this] { cmdShowDecClick(); });
     cmdShowInc->SetClickHandler([this] { cmdShowIncClick(); });
@@ -173,11 +195,9 @@ void FrmFont::WireHandlers() {
 // column-count line for "10" and place the centre marker for "1".
 void FrmFont::FormLoad() {
     grid_.DrawGrid();
-    for (int columns = kFewestColumns; columns <= kMostColumns; ++columns)
-        glyph_.cmbCols->AddItem(QString::number(columns));
+    glyph_.cmbCols->AddItems(NumberTexts(kFewestColumns, kMostColumns));
     glyph_.cmbCols->SetListIndex(7);
-    for (int centre = kFirstCentre; centre <= kLastCentre; ++centre)
-        glyph_.cmbCentre->AddItem(QString::number(centre));
+    glyph_.cmbCentre->AddItems(NumberTexts(kFirstCentre, kLastCentre));
     glyph_.cmbCentre->SetListIndex(0);
     transfer_.RememberShownGlyph();  // the blank canvas stands for glyph 0 until a load
     saved_.Remember(font_);
@@ -211,6 +231,21 @@ void FrmFont::File1Click() {
 void FrmFont::ShowChosenFile() {
     const QString file = QFile::decodeName(QByteArray::fromStdString(font_.FontFile));
     lblFile->setText(file.isEmpty() ? QStringLiteral("File :") : QStringLiteral("File : ") + file);
+}
+
+FontState FrmFont::LiveFont() const {
+    FontState live = font_;
+    const EditorGlyph glyph = transfer_.ReadEditorGlyph();
+    for (int k = 0; k < kRecordBytes; ++k) live.FontBytes(glyph.index, k) = glyph.record[static_cast<std::size_t>(k)];
+    if (!font_.IsJukta) return live;
+    try {
+        const Byte first = TextToByte("&H" + glyph.codes[0]), second = TextToByte("&H" + glyph.codes[1]);
+        live.JuktaCodes(glyph.index, 0) = first;
+        live.JuktaCodes(glyph.index, 1) = second;
+    } catch (const Error&) {
+        // a box being typed in, or holding what no byte is: the pair stays as stored
+    }
+    return live;
 }
 
 }  // namespace ledfont

@@ -77,6 +77,17 @@ public:
     void WatchChanges();
     const RecoveryJournal& Journal() const { return journal_; }
 
+    // What the panels around the layout show. The font as it stands with the
+    // glyph in the editor (canvas and controls, as painted so far) in place
+    // of its record, as a step would store it; its code pair only when both
+    // boxes hold hexadecimal.
+    FontState LiveFont() const;
+    const SavedFont& Saved() const { return saved_; }
+    bool FontLoaded() const { return fontLoaded_; }
+    // Heard after every change of the font or the glyph in the editor, each
+    // painted LED included: it must be cheap (schedule, do not redraw).
+    void SetEditListener(std::function<void()> listener) { editListener_ = std::move(listener); }
+
     // The editing commands, for the Edit and Go menus. Each is one step of
     // the history; those that store the glyph report a failed store.
     EditHistory& History() { return history_; }
@@ -98,8 +109,8 @@ private:
     void CreateControls();
     void CreateEditorArea();
     void CreateFileArea();
-    template <class Widget>
-    Widget* Place(Widget* widget, std::string_view name);
+    template <class Widget, class... Args>
+    Widget* Place(std::string_view name, Args&&... args);
     void SetTabOrder();
     void WireHandlers();
     void FormLoad();
@@ -135,6 +146,9 @@ private:
     JournalContent JournalNow() const;
     void Status(const QString& text);
     void Changed();
+    void Edited() const {
+        if (editListener_) editListener_();
+    }
 
     FontState font_;
     LedCanvas canvas_;
@@ -157,6 +171,7 @@ private:
     QTimer watch_;
     bool journalFailed_ = false;  // said once in the status bar
     Listeners listeners_;
+    std::function<void()> editListener_;
 
     Frame* Frame1 = nullptr;
     Frame* Frame2 = nullptr;

@@ -174,6 +174,7 @@ void FrmFont::Status(const QString& text) {
 
 void FrmFont::Changed() {
     if (listeners_.changed) listeners_.changed();
+    Edited();
 }
 
 }  // namespace ledfont

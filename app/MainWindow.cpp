@@ -2,15 +2,20 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDockWidget>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QStatusBar>
 
-#include "FontIcon.h"
+#include "FontOverview.h"
 #include "FrmFont.h"
 #include "GlyphLimits.h"
 #include "ShortcutsDialog.h"
+#include "SignPreview.h"
 
 namespace ledfont {
 
@@ -25,11 +30,12 @@ QKeySequence StandardOr(QKeySequence::StandardKey key, const QKeySequence& usual
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), form_(new FrmFont) {
     setWindowTitle(QString::fromUtf8(FrmFont::kCaption));
-    setWindowIcon(FontIcon());
+    setWindowIcon(form_->windowIcon());  // drawn once, by the form
     setCentralWidget(form_);
     CreateFileMenu();
     CreateEditMenu();
     CreateGoMenu();
+    CreateViewMenu();
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     AddAction(help, QStringLiteral("&Keyboard shortcuts"), [this] {
         ShowShortcuts(this, *menuBar());
@@ -39,7 +45,71 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), form_(new FrmFont
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     form_->SetListeners({[this](const QString& text) { statusBar()->showMessage(text); },
                          [this](int column, int row) { ShowPointer(column, row); }, [this] { Refresh(); }});
+    // The panels are first drawn when their docks are first shown.
+    form_->SetEditListener([this] { ScheduleRefresh(); });
     Refresh();
+}
+
+QDockWidget* MainWindow::AddDock(const QString& title, QWidget* panel, Qt::DockWidgetArea area) {
+    auto* dock = new QDockWidget(title, this);
+    // The layout's small dialog font: the panels read alike, and its glyphs are drawn already.
+    dock->setFont(form_->font());
+    dock->setObjectName(title);
+    dock->setWidget(panel);
+    dock->setAllowedAreas(Qt::AllDockWidgetAreas);
+    addDockWidget(area, dock);
+    // A panel shown again catches up with what happened while it was hidden.
+    connect(dock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (visible) ScheduleRefresh();
+    });
+    return dock;
+}
+
+void MainWindow::CreateViewMenu() {
+    overview_ = new FontOverview(*form_);
+    auto* scroll = overviewScroll_ = new QScrollArea;
+    scroll->setWidget(overview_);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumWidth(overview_->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width() + 4);
+    // The overview runs down the whole right side, beside the preview too.
+    setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
+    overviewDock_ = AddDock(QStringLiteral("Font overview"), scroll, Qt::RightDockWidgetArea);
+    preview_ = new SignPreview(*form_);
+    previewDock_ = AddDock(QStringLiteral("Sign preview"), preview_, Qt::BottomDockWidgetArea);
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QAction* overview = overviewDock_->toggleViewAction();
+    overview->setText(QStringLiteral("Font &overview"));
+    view->addAction(overview);
+    QAction* preview = previewDock_->toggleViewAction();
+    preview->setText(QStringLiteral("Sign &preview"));
+    view->addAction(preview);
+}
+
+void MainWindow::ShowPanels(bool shown) {
+    overviewDock_->setVisible(shown);
+    previewDock_->setVisible(shown);
+}
+
+void MainWindow::ScheduleRefresh() {
+    if (refreshDue_) return;
+    refreshDue_ = true;
+    QTimer::singleShot(0, this, [this] { RefreshPanels(); });
+}
+
+void MainWindow::RefreshPanels() {
+    refreshDue_ = false;
+    if (!overviewDock_->isHidden()) {
+        overview_->Refresh();
+        // The glyph a step or a go-to brings to the canvas comes into sight;
+        // while it is painted, the user may scroll elsewhere.
+        if (form_->Font().CurChar != overviewFollows_) {
+            overviewFollows_ = form_->Font().CurChar;
+            const QRect shown = overview_->GlyphRect(overviewFollows_);
+            overviewScroll_->ensureVisible(shown.center().x(), shown.center().y(), shown.width() / 2 + 8,
+                                           shown.height() / 2 + 24);
+        }
+    }
+    if (!previewDock_->isHidden()) preview_->Refresh();
 }
 
 QAction* MainWindow::AddAction(QMenu* menu, const QString& text, const std::function<void()>& run) {

@@ -4,11 +4,15 @@
 #include <functional>
 
 class QAction;
+class QDockWidget;
 class QLabel;
+class QScrollArea;
 
 namespace ledfont {
 
+class FontOverview;
 class FrmFont;
+class SignPreview;
 
 // The program's main window: a menu bar above the window of the layout, a
 // status bar below it, and the question before a close would lose changes.
@@ -20,6 +24,17 @@ public:
 
     FrmFont& Form() { return *form_; }
 
+    // The panels around the layout: the font overview and the sign preview,
+    // each a dock shown and hidden from the View menu, both open at start.
+    FontOverview& Overview() { return *overview_; }
+    SignPreview& Preview() { return *preview_; }
+    QDockWidget& OverviewDock() { return *overviewDock_; }
+    QDockWidget& PreviewDock() { return *previewDock_; }
+    void ShowPanels(bool shown);
+    // Brings the open panels up to date now. Edits schedule it: many in one
+    // turn of the event loop (every LED of a step) make one refresh.
+    void RefreshPanels();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -28,6 +43,9 @@ private:
     void CreateEditMenu();
     void CreateGoMenu();
     QAction* AddAction(QMenu* menu, const QString& text, const std::function<void()>& run);
+    void CreateViewMenu();
+    QDockWidget* AddDock(const QString& title, QWidget* panel, Qt::DockWidgetArea area);
+    void ScheduleRefresh();
     void CreateStatusBar();
     void ShowPointer(int column, int row);
     void Refresh();
@@ -39,6 +57,13 @@ private:
     QAction* redo_ = nullptr;
     QLabel* pointer_ = nullptr;
     QLabel* unsaved_ = nullptr;
+    FontOverview* overview_ = nullptr;
+    QScrollArea* overviewScroll_ = nullptr;
+    int overviewFollows_ = -1;  // the glyph the overview last scrolled to
+    SignPreview* preview_ = nullptr;
+    QDockWidget* overviewDock_ = nullptr;
+    QDockWidget* previewDock_ = nullptr;
+    bool refreshDue_ = false;
 };
 
 }  // namespace ledfont

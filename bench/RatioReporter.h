@@ -22,6 +22,10 @@ public:
 
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
+        Keep(runs);
+    }
+    // Keeps the times of runs without printing them.
+    void Keep(const std::vector<Run>& runs) {
         for (const Run& run : runs) {
             if (run.error_occurred || run.iterations == 0) continue;
             const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
@@ -39,6 +43,32 @@ private:
     std::string ours_, theirs_, label_, note_;
     std::map<std::string, double> seconds_;
 };
+
+// The main of a benchmark program that ends with several ratios, each
+// reporter watching the same runs.
+class RatiosReporter : public benchmark::ConsoleReporter {
+public:
+    explicit RatiosReporter(std::vector<RatioReporter> ratios) : ratios_(std::move(ratios)) {}
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (RatioReporter& ratio : ratios_) ratio.Keep(runs);
+    }
+    void PrintRatios() const {
+        for (const RatioReporter& ratio : ratios_) ratio.PrintRatio();
+    }
+
+private:
+    std::vector<RatioReporter> ratios_;
+};
+
+inline int RunWithRatios(int argc, char** argv, std::vector<RatioReporter> ratios) {
+    benchmark::Initialize(&argc, argv);
+    RatiosReporter reporter(std::move(ratios));
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintRatios();
+    benchmark::Shutdown();
+    return 0;
+}
 
 // The main of a benchmark program that ends with the ratio.
 inline int RunWithRatio(int argc, char** argv, RatioReporter reporter) {

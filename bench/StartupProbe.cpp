@@ -1,7 +1,8 @@
 // A program that starts, shows one window, draws it once and ends: the
-// editor's main window, or with LEDFONT_PLAIN_WINDOW a plain Qt window of the
-// same size that says hello (text, so the fonts are loaded as for any window
-// a user reads), for bench_startup to compare.
+// editor's main window (its panels open, as a user starts it, or closed with
+// the argument "without-panels"), or with LEDFONT_PLAIN_WINDOW a plain Qt
+// window of the same size that says hello (text, so the fonts are loaded as
+// for any window a user reads), for bench_startup to compare.
 #include <QApplication>
 #include <QLabel>
 #include <QTimer>
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
     window.resize(995, 270);
 #else
     ledfont::MainWindow window;
+    if (argc > 1 && QString::fromLatin1(argv[1]) == QStringLiteral("without-panels")) window.ShowPanels(false);
 #endif
     window.show();
     // The first drawing, which the offscreen platform would not wait for.

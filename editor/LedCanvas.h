@@ -29,6 +29,21 @@ public:
     void Line(float x1, float y1, float x2, float y2, Colour colour);
     // A filled box whose two corners are both included.
     void FilledBox(float x1, float y1, float x2, float y2, Colour colour);
+    // A filled square of side x side units with its top left at (left, top),
+    // in whole units: what painting an LED cell draws, without the rounding
+    // and with a row loop the compiler can unroll. Clipped like FilledBox.
+    template <int side>
+    void FilledSquare(long long left, long long top, Colour colour) {
+        if (left < 0 || top < 0 || left + side > kUnits || top + side > kUnits) {
+            const auto x = static_cast<float>(left), y = static_cast<float>(top);
+            FilledBox(x, y, x + (side - 1), y + (side - 1), colour);
+            return;
+        }
+        Colour* row = pixels_.data() + top * kUnits + left;
+        for (int y = 0; y < side; ++y, row += kUnits)
+            for (int x = 0; x < side; ++x) row[x] = colour;
+        Changed();
+    }
     // The colour last drawn at (x, y), or kOutsideCanvas outside 0..160.
     Colour Point(float x, float y) const;
     // The same for a whole-unit point, without the rounding: the read-back's hot path.

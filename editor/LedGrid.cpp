@@ -25,9 +25,8 @@ int ToInt16(float twips) {
 
 void PaintCell(LedCanvas& canvas, int x, int y, Colour colour) {
     // Wide arithmetic: a cell far outside the grid must clip, not wrap.
-    const auto left = static_cast<float>(static_cast<long long>(x) * kCellUnits + 1);
-    const auto top = static_cast<float>(static_cast<long long>(y) * kCellUnits + 1);
-    canvas.FilledBox(left, top, left + 8.0f, top + 8.0f, colour);
+    canvas.FilledSquare<kCellUnits - 1>(static_cast<long long>(x) * kCellUnits + 1,
+                                        static_cast<long long>(y) * kCellUnits + 1, colour);
 }
 
 }  // namespace

@@ -37,11 +37,16 @@
 #include "../support/RunProcess.h"
 #include "DirListBox.h"
 #include "FileListBox.h"
+#include "FontOverview.h"
 #include "FrmFont.h"
 #include "MainWindow.h"
 #include "MessageBox.h"
 #include "PictureBox.h"
+#include "LedLook.h"
+#include "LineArt.h"
+#include "LinePicture.h"
 #include "Question.h"
+#include "SignPreview.h"
 #include "WidgetLookup.h"
 
 extern char** environ;
@@ -1161,4 +1166,94 @@ TEST_F(FontEditor, CompanionHexFileIsByteForByteTheWindowsMakeHexFile) {
         EXPECT_EQ(Read(hexName), fromWindow) << name;
         EXPECT_EQ(fromWindow, HexText(asJukta ? jukta : odd)) << name;
     }
+}
+
+// ---- The panels beside the layout ------------------------------------------
+
+// The window with the sample fonts the companion's preview reads beside the
+// test's own.
+class Panels : public FontEditor {
+protected:
+    Panels() {
+        for (const char* name : {"sample-hindi.txt", "sample-jukta.txt"})
+            fs::copy_file(fs::path(LEDFONT_SOURCE_DIR) / "docs" / name, root / name);
+    }
+    // What the event loop does after an edit: the panels catch up.
+    void Settle() {
+        QCoreApplication::processEvents();
+        main.RefreshPanels();
+    }
+    std::string PreviewArt() {
+        const auto& line = main.Preview().Line();
+        return line ? ledfont::picture::LineArt(*line) : std::string();
+    }
+};
+
+TEST_F(Panels, AClickOrAnArrowInTheOverviewStoresTheGlyphAndGoesToTheOneChosen) {
+    Load("hindi.txt", false);
+    FontModel edited = hindi;
+    Flip(edited, 0, 1, 4);
+    Settle();
+    ledfont::FontOverview& overview = main.Overview();
+    EXPECT_TRUE(overview.IsMarkedChanged(0));  // painted, not yet stored
+    for (int c : {5, 0x15, 0x7F}) {
+        QTest::mouseClick(&overview, Qt::LeftButton, {}, overview.GlyphRect(c).center());
+        EXPECT_EQ(window.Font().CurChar, c);
+    }
+    for (int k = 0; k < 34; ++k) EXPECT_EQ(window.Font().FontBytes(0, k), edited.At(0, k)) << "byte " << k;
+    QTest::keyClick(&overview, Qt::Key_Up);
+    EXPECT_EQ(window.Font().CurChar, 0x7F - ledfont::FontOverview::kGlyphsPerRow);
+    Settle();
+    EXPECT_TRUE(overview.IsMarkedChanged(0));
+    EXPECT_FALSE(overview.IsMarkedChanged(5));
+    EXPECT_TRUE(overview.Explanation(0).contains(Q("Changed since the last Save")));
+}
+
+// The LEDs of `ledfont preview` for the same text and fonts, and the picture
+// it would draw of them, pixel for pixel.
+TEST_F(Panels, ThePreviewLightsTheLedsOfTheCompanionsPreviewInItsLook) {
+    Load("sample-hindi.txt", false);
+    ledfont::SignPreview& preview = main.Preview();
+    ASSERT_TRUE(preview.UseFontFile(ledfont::FontMode::Jukta, (root / "sample-jukta.txt").string()));
+    for (const char* text : {"नमस्ते", "किताब पढ़ो", "क्षमा कीजिए", "ॐ"}) {
+        preview.SetText(Q(text));
+        Settle();
+        const std::string art = PreviewArt();
+        ASSERT_FALSE(art.empty()) << text << ": " << preview.Message().toStdString();
+        const ProcessResult r = RunProcess(
+            {LEDFONT_COMPANION, "preview", text, "--hindi", "sample-hindi.txt", "--jukta", "sample-jukta.txt"},
+            root.string());
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.out.substr(0, art.size()), art) << text;
+        const ledfont::picture::Picture picture =
+            ledfont::picture::DrawLinePicture(*preview.Line(), ledfont::SignPreview::kDefaultSignColumns);
+        const QImage& leds = preview.View().Leds();
+        const int margin = ledfont::picture::LedLook::kMargin;
+        ASSERT_EQ(leds.width(), picture.Width() - 2 * margin) << text;
+        for (int y = 0; y < leds.height(); ++y)
+            for (int x = 0; x < leds.width(); ++x) {
+                const ledfont::picture::Rgb rgb = picture.At(x + margin, y + margin);
+                ASSERT_EQ(leds.pixel(x, y), qRgb(rgb.red, rgb.green, rgb.blue)) << text << " at " << x << "," << y;
+            }
+    }
+}
+
+TEST_F(Panels, ThePreviewShowsAStrokeBeforeAnyStepAndSaysWhatFontItLacks) {
+    Load("jukta.txt", true);
+    main.Preview().SetText(Q("कक"));
+    Settle();
+    EXPECT_TRUE(PreviewArt().empty());
+    EXPECT_TRUE(main.Preview().Message().contains(Q("No Hindi font")));
+
+    Load("hindi.txt", false);
+    window.GoTo(0x15);
+    Settle();
+    const std::string before = PreviewArt();
+    ASSERT_FALSE(before.empty());
+    EXPECT_TRUE(main.Preview().Message().contains(Q("No Jukta font")));
+    FontModel edited = hindi;
+    Flip(edited, 0x15, 1, 2);
+    Settle();
+    EXPECT_NE(PreviewArt(), before);
+    EXPECT_EQ(window.Font().FontBytes(0x15, 2 + 2 * 1), hindi.At(0x15, 2 + 2 * 1));  // nothing stored yet
 }

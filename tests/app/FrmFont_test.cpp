@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QIcon>
 #include <QImage>
 #include <QLineEdit>
@@ -162,6 +164,7 @@ TEST(FrmFontStartUp, WindowHasItsCaptionFixedSizeAndIcon) {
 // status bar, under the same caption, and keeps its size.
 TEST(MainWindowShell, MenuBarAboveAndStatusBarBelowTheUnchangedWindow) {
     ledfont::MainWindow main;
+    main.ShowPanels(false);  // the shell alone; with the panels, see below
     main.show();
     const QWidget& form = main.Form();
     EXPECT_EQ(main.windowTitle(), Q(FrmFont::kCaption));
@@ -171,6 +174,15 @@ TEST(MainWindowShell, MenuBarAboveAndStatusBarBelowTheUnchangedWindow) {
     EXPECT_EQ(main.statusBar()->y(), form.geometry().bottom() + 1);
     EXPECT_EQ(main.minimumSize(), main.maximumSize());
     EXPECT_EQ(main.width(), 995);
+
+    // The panels stand beside the layout, never over it.
+    main.ShowPanels(true);
+    QApplication::processEvents();
+    EXPECT_EQ(form.geometry(), QRect(QPoint(0, main.menuBar()->geometry().bottom() + 1), QSize(995, 270)));
+    for (const QDockWidget* dock : {&main.OverviewDock(), &main.PreviewDock()}) {
+        EXPECT_TRUE(dock->isVisible());
+        EXPECT_FALSE(dock->geometry().intersects(form.geometry()));
+    }
 
     std::vector<std::pair<QString, QKeySequence>> file;
     for (const QAction* action : main.menuBar()->actions().front()->menu()->actions())
@@ -195,7 +207,7 @@ TEST(MainWindowShell, MenuBarAboveAndStatusBarBelowTheUnchangedWindow) {
                                                                     {Q("Go ▸ First"), Q("Home")},
                                                                     {Q("Go ▸ Go to glyph…"), Q("Ctrl+G")}})
         EXPECT_NE(std::find(rows.begin(), rows.end(), row), rows.end()) << row.first.toStdString();
-    EXPECT_EQ(rows.size(), 7u + 13u + 5u + 1u);
+    EXPECT_EQ(rows.size(), 7u + 13u + 5u + 2u + 1u);  // File, Edit, Go, View, Help
     const auto redo =
         std::find_if(rows.begin(), rows.end(), [](const auto& r) { return r.first == Q("Edit ▸ Redo"); });
     ASSERT_NE(redo, rows.end());
