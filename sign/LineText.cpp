@@ -1,6 +1,5 @@
 #include "LineText.h"
 
-#include "Devanagari.h"
 #include "HexText.h"
 #include "Utf8.h"
 
@@ -29,7 +28,6 @@ std::u32string ReadLineText(std::string_view utf8) {
     for (std::size_t at = 0; at < utf8.size();) {
         const Utf8Character d = DecodeUtf8At(utf8, at);
         if (d.length == 0) throw NotUtf8Error(line.size() + 1, at + 1);
-        if (d.ch != kSpace && !IsDevanagari(d.ch)) throw NotDevanagariError(line.size() + 1, d.ch);
         line += d.ch;
         at += d.length;
     }
