@@ -25,7 +25,20 @@ public:
     // The ink of text (UTF-8); nothing when the typeface lacks a glyph it needs.
     std::optional<GlyphInk> Draw(const std::string& text);
 
+    // Where HarfBuzz puts mark (UTF-8, one sign) after base: the pixel x of
+    // the mark glyph's origin, counted from the pen's start, and the glyph it
+    // chose. Nothing when the mark became part of another glyph (रु) or the
+    // typeface lacks a glyph.
+    struct MarkPlace {
+        int x = 0;
+        unsigned glyph = 0;
+    };
+    std::optional<MarkPlace> PlaceMark(const std::string& base, const std::string& mark);
+
 private:
+    // Shapes text into buffer_; the number of glyphs.
+    unsigned Shape(const std::string& text);
+
     const Typeface& typeface_;
     hb_font_t* font_ = nullptr;
     hb_buffer_t* buffer_ = nullptr;
