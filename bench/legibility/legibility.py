@@ -13,7 +13,8 @@ script (its head says where they come from and under which terms).
 
     bench/legibility/legibility.py BUILD_DIR [--words N]
 
-Every picture is black LEDs (solid squares, no gaps) on white, scaled 4 times
+Every picture is black LEDs (solid squares, no gaps) on white, 16 rows
+(HarfBuzz's letters standing on row 13, as the sign's do), scaled 4 times
 with nearest neighbour and framed by 4 white LEDs, which gives letters of
 40..60 pixels; words are read with --psm 8, sentences with --psm 7.
 """
@@ -30,6 +31,7 @@ WORD_LIST = "/usr/share/hunspell/hi_IN.dic"
 HERE = os.path.dirname(os.path.abspath(__file__))
 SCALE = 4
 MARGIN = 4  # LEDs
+BASELINE_ROW = 13  # where the sign's letters stand, counted from 1: the import's default
 
 
 def is_plain_devanagari(word):
@@ -78,8 +80,14 @@ def sign_rows(ledfont, fonts, text):
 
 
 def typeset_rows(typeset, pixels, text):
+    """The 16 rows of a sign's line, letters standing on BASELINE_ROW."""
     r = subprocess.run([typeset, TYPEFACE, str(pixels), text], capture_output=True, text=True, check=True)
-    return rows_of_art(r.stdout)
+    rows = rows_of_art(r.stdout)
+    baseline = int(r.stderr.split("baseline under row ")[1])  # of rows, counted from 1
+    blank = "." * len(rows[0])
+    rows = [blank] * 16 + rows + [blank] * 16
+    first = 16 + baseline - BASELINE_ROW
+    return rows[first:first + 16]
 
 
 def read_all(paths, psm, scratch):

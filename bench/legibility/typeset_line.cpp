@@ -1,7 +1,8 @@
 // A line of text as HarfBuzz and FreeType draw it from a typeface at a pixel
 // size in 1 bit, with the import's hinting: the anchor the sign's legibility
 // is measured against. Prints the line as rows of '#' (lit) and '.' (dark),
-// from the typeface's ascender down to its descender.
+// from the typeface's ascender down to its descender, and on standard error
+// the row the letters stand on.
 //   typeset_line TYPEFACE PIXELS TEXT
 #include <algorithm>
 #include <cstdlib>
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
         for (const auto& p : ink->lit)
             rows[static_cast<std::size_t>(top - p.y)][static_cast<std::size_t>(p.x - left)] = '#';
         for (const auto& row : rows) std::cout << row << '\n';
+        std::cerr << "baseline under row " << top + 1 << '\n';
     } catch (const std::exception& e) {
         std::cerr << "typeset_line: " << e.what() << '\n';
         return 1;

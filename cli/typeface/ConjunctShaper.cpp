@@ -24,6 +24,8 @@ unsigned ConjunctShaper::Shape(const std::string& text) {
     // A line may start with a sign; draw it as it is, without a dotted circle.
     hb_buffer_set_flags(buffer_, static_cast<hb_buffer_flags_t>(HB_BUFFER_FLAG_BOT | HB_BUFFER_FLAG_EOT |
                                                                 HB_BUFFER_FLAG_DO_NOT_INSERT_DOTTED_CIRCLE));
+    // Each character keeps a cluster of its own, so that a mark is told from its base.
+    hb_buffer_set_cluster_level(buffer_, HB_BUFFER_CLUSTER_LEVEL_CHARACTERS);
     hb_shape(font_, buffer_, nullptr, 0);
     return hb_buffer_get_length(buffer_);
 }

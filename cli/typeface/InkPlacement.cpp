@@ -61,6 +61,9 @@ InkCut PlaceInk(const GlyphInk& ink, const InkGeometry& geometry, GlyphClass gly
     const int baselineY = geometry.baselineRow - 1;  // grid row (0 at the top) that y = 0 lands on
     const int headlineY = geometry.headlineRow - 1;
     const bool mark = glyphClass == GlyphClass::Vowel;
+    // A mark takes no columns: dark ones left of its ink bring an attachment point
+    // left of the ink (ं's) into the record.
+    if (mark && geometry.attachX) shift = std::max(shift, -*geometry.attachX);
     Overflow move = OverflowOf(bounds, baselineY);
     const bool fits = move.above <= geometry.mostFitted && move.below <= geometry.mostFitted &&
                       (!mark || bounds.top - bounds.bottom < kGridSide);
@@ -77,13 +80,14 @@ InkCut PlaceInk(const GlyphInk& ink, const InkGeometry& geometry, GlyphClass gly
     }
     const int right = std::min(bounds.right + shift, kGridSide - 1);
     const int advance = ink.advance + (geometry.reachesLeft ? shift : 0);
-    const int widest = glyphClass == GlyphClass::Ikaar ? advance : std::max(advance, right + 1);
-    const int columns = std::clamp(widest, kFewestColumns, kMostColumns);
-    record.SetColumnCount(static_cast<Byte>(columns));
     // 1-based: column x of the record is centre column x + 1.
     const int wanted = geometry.reachesLeft ? shift + 1
                        : geometry.attachX   ? *geometry.attachX + shift + 1
                                             : (bounds.left + shift + right) / 2 + 1;
+    int widest = glyphClass == GlyphClass::Ikaar ? advance : std::max(advance, right + 1);
+    if (mark) widest = std::max(widest, wanted);  // its columns are only where its centre may lie
+    const int columns = std::clamp(widest, kFewestColumns, kMostColumns);
+    record.SetColumnCount(static_cast<Byte>(columns));
     InkCut cut;
     cut.rowsAbove = std::max(0, -top);
     cut.rowsBelow = std::max(0, bottom - (kGridSide - 1));
