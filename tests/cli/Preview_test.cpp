@@ -264,6 +264,13 @@ TEST_F(PreviewCommand, TheReadmeShowsWhatPreviewDraws) {
     EXPECT_TRUE(ReadPng(Read("preview.png")) == shown)
         << "run: ledfont preview 'नमस्ते शुभ दिन' --hindi docs/sample-hindi.txt --jukta docs/sample-jukta.txt "
            "--width 96 -o docs/preview.png";
+
+    const ProcessResult model = Run({"preview", "हिंदी किताब, कीमत 20", "--hindi", docs + "sample-hindi.txt", "--jukta",
+                                     docs + "sample-jukta.txt", "--width", "128", "-o", "model.png"});
+    EXPECT_EQ(model.status, 1) << "three placeholders: " << model.err;
+    EXPECT_TRUE(ReadPng(Read("model.png")) == ReadPng(TestFolder::Read(docs + "model.png")))
+        << "run: ledfont preview 'हिंदी किताब, कीमत 20' --hindi docs/sample-hindi.txt --jukta "
+           "docs/sample-jukta.txt --width 128 -o docs/model.png";
 }
 
 }  // namespace
