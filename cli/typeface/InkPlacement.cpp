@@ -51,8 +51,40 @@ std::string InkCut::ClampedText() const {
            ", where the typeface attaches marks, clamped to " + std::to_string(centre);
 }
 
-InkCut PlaceInk(const GlyphInk& ink, const InkGeometry& geometry, GlyphClass glyphClass, FontTable& table,
+namespace {
+
+// Whether the only ink at or right of the advance is in the headline: the
+// typeface joins it to the next letter's headline, which covers those columns.
+bool OnlyHeadlinePastAdvance(const GlyphInk& ink, int headlineY, int baselineY) {
+    bool any = false;
+    bool before = false;
+    for (const InkPixel& p : ink.lit) {
+        before = before || p.x < ink.advance;
+        if (p.x < ink.advance) continue;
+        if (baselineY - p.y != headlineY) return false;
+        any = true;
+    }
+    return any && before;
+}
+
+// The ink without what lies at or right of the advance.
+GlyphInk CutAtAdvance(const GlyphInk& ink) {
+    GlyphInk cut;
+    cut.advance = ink.advance;
+    for (const InkPixel& p : ink.lit)
+        if (p.x < ink.advance) cut.lit.push_back(p);
+    return cut;
+}
+
+}  // namespace
+
+InkCut PlaceInk(const GlyphInk& whole, const InkGeometry& geometry, GlyphClass glyphClass, FontTable& table,
                 int c) {
+    // Letters stand as close as the typeface sets them: a headline reaching
+    // into the next letter's first column is left to that letter.
+    const bool trim = glyphClass == GlyphClass::Consonant && !geometry.reachesLeft && whole.advance > 0 &&
+                      OnlyHeadlinePastAdvance(whole, geometry.headlineRow - 1, geometry.baselineRow - 1);
+    const GlyphInk ink = trim ? CutAtAdvance(whole) : whole;
     const InkBounds bounds = ink.Bounds();
     int shift = std::max(0, -bounds.left);
     // Ink too wide for the grid gives up its left side bearing before any of it is cut.

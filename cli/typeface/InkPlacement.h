@@ -50,7 +50,8 @@ struct InkGeometry {
 // none is lost there; of a left-reaching sign it stands left of the centre
 // column, which is then the pen's start. The column count is the advance, at
 // least the ink's right edge (of an ikaar the advance alone: its arc
-// overhangs), kept within 3..16. The centre column is where marks attach,
+// overhangs; of a letter whose headline alone reaches past its advance, the
+// advance, the headline left to the next letter), kept within 3..16. The centre column is where marks attach,
 // kept within 1..15 and not right of the column count. Ink outside the grid
 // is left out and told in the result. Non-empty ink only.
 InkCut PlaceInk(const GlyphInk& ink, const InkGeometry& geometry, GlyphClass glyphClass, FontTable& table,
