@@ -27,7 +27,8 @@ const Command& CheckCommand() {
         .details =
             "Loads FONT and lists, as FONT:LINE: glyph INDEX (CODE): problem, every\n"
             "column count outside 3..16, class outside 0..2, centre column outside\n"
-            "1..15 or right of the column count, lit cells right of the column count,\n"
+            "1..15 or right of the column count, lit cells right of the column count\n"
+            "(of a consonant or a vowel glyph: an ikaar's arc is meant to overhang),\n"
             "and in a Jukta font every empty (00 00) or repeated code pair. LINE is\n"
             "the line of the byte in FONT. Prints \"ok\" when there is nothing, and\n"
             "exits with 1 when there is something.\n",

@@ -63,7 +63,7 @@ int RunCompose(const Arguments& args, Streams& streams) {
     const std::optional<std::uint32_t> address = OutputAddress(args, format);
     const int spaceColumns = args.IntValue("--space", 0, kWidestSpace, kDefaultSpace);
     const std::string& text = args.operands[0];
-    sign::ReadLineText(text);  // refused before any font is read
+    sign::DecodeLineText(text);  // refused before any font is read
     const LineFontFiles files = LoadLineFontFiles(args);
     const sign::LineFonts fonts = files.Fonts();
 
@@ -77,7 +77,7 @@ int RunCompose(const Arguments& args, Streams& streams) {
         return WriteOutput(output, files.hindiPath, content, streams.out);
     });
     if (named) streams.out << output << ": " << Columns(line.Columns()) << '\n';
-    return kExitOk;
+    return sign::TellsMissing(layout.notes) ? kExitProblemsFound : kExitOk;
 }
 
 }  // namespace
@@ -103,7 +103,8 @@ const Command& ComposeCommand() {
         "is written into; a file is replaced only once the new one is complete, and\n"
         "never one of the font files. Prints the name of the file written and the\n"
         "line's columns. What preview reports about the glyphs is reported on\n"
-        "standard error; any other character, broken UTF-8 or a font that cannot be\n"
+        "standard error; a placeholder or a blank glyph makes the exit status 1\n"
+        "(the line is written all the same); broken UTF-8 or a font that cannot be\n"
         "loaded stops it, with exit status 2.\n",
         {.operands = {"TEXT"},
          .takesOutput = true,

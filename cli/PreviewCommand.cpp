@@ -26,7 +26,7 @@ using sign::LedLine;
 using sign::LineFonts;
 using sign::LineLayout;
 using sign::LineNote;
-using sign::ReadLineText;
+using sign::DecodeLineText;
 
 constexpr int kDefaultSpace = 4;
 constexpr int kWidestSpace = 64;
@@ -53,7 +53,7 @@ int RunPreview(const Arguments& args, Streams& streams) {
     if (args.output) RefuseUnlessPngOutput(*args.output);
 
     const std::string& text = args.operands[0];
-    ReadLineText(text);  // refused before any font is read
+    DecodeLineText(text);  // refused before any font is read
     const FontState hindi = LoadFontFile(*hindiPath, FontMode::Hindi);
     std::optional<FontState> jukta;
     if (juktaPath) jukta = LoadFontFile(*juktaPath, FontMode::Jukta);
@@ -61,10 +61,12 @@ int RunPreview(const Arguments& args, Streams& streams) {
 
     const LineLayout layout = LayOutLine(text, fonts, spaceColumns);
     for (const LineNote& note : layout.notes) streams.err << "ledfont preview: " << note.text << '\n';
+    // The line is drawn all the same; a script learns that it does not read as written.
+    const int status = sign::TellsMissing(layout.notes) ? kExitProblemsFound : kExitOk;
     const LedLine line = DrawLine(layout, fonts);
     if (!args.output) {
         streams.out << LineArt(line) << Summary(line.Columns(), signColumns);
-        return kExitOk;
+        return status;
     }
     const std::string& output = *args.output;
     const std::string png = EncodePng(DrawLinePicture(line, signColumns));
@@ -73,7 +75,7 @@ int RunPreview(const Arguments& args, Streams& streams) {
         return WriteOutput(output, *hindiPath, png, streams.out);
     });
     if (named) streams.out << Summary(line.Columns(), signColumns);
-    return kExitOk;
+    return status;
 }
 
 }  // namespace
@@ -83,9 +85,11 @@ const Command& PreviewCommand() {
         "preview",
         "preview TEXT --hindi FONT [--jukta FONT] [--width COLS] [--space COLS] [-o OUT.png]",
         "show a line of Hindi text as the sign shows it",
-        "Draws TEXT (UTF-8: Devanagari U+0900..U+097F, spaces, ZWNJ and ZWJ) with\n"
-        "the glyphs of the Hindi font FONT, as a sign shows it:\n"
+        "Draws TEXT (UTF-8) with the glyphs of the Hindi font FONT, as a sign\n"
+        "shows it:\n"
         "  - U+09xx is Hindi glyph xx; a space is --space dark columns (default 4);\n"
+        "    ZWJ and ZWNJ draw nothing; any other character (a Latin letter, a\n"
+        "    digit, punctuation) is a placeholder, a box 5 columns wide;\n"
         "  - consonant + virama + consonant is one glyph of the Jukta font, when\n"
         "    --jukta is given and it has a glyph with the code pair of the two\n"
         "    consonants (the low bytes of their code points: 15 37 for the\n"
@@ -96,11 +100,15 @@ const Command& PreviewCommand() {
         "    30 4D, drawn over the base or the ा ी ो ौ after it (a conjunct of र and\n"
         "    the consonant wins); after a virama, ZWNJ asks for the three glyphs\n"
         "    and ZWJ for the half form;\n"
-        "  - a consonant glyph (class 0) takes its column count in columns;\n"
+        "  - a consonant glyph (class 0) takes its column count in columns, and\n"
+        "    every lit LED of a glyph is drawn, those right of its column count\n"
+        "    too: they overhang the glyphs after it;\n"
+        "  - ी, ो and ौ (class 0) reach left: their columns left of the centre\n"
+        "    column are drawn over the glyph before, and they take the rest;\n"
         "  - a vowel glyph (class 1) takes none: it is drawn over the glyph before\n"
         "    it, its centre column on that glyph's centre column;\n"
         "  - an ikaar glyph (class 2) is drawn before the consonant or the whole\n"
-        "    conjunct it follows, and takes its columns.\n"
+        "    conjunct it follows, and takes its columns; its arc overhangs them.\n"
         "Prints the line as 16 rows of LEDs ('#' lit, '.' dark) and the number of\n"
         "columns it takes; with --width COLS also whether it fits a sign that wide.\n"
         "With -o, draws it as a PNG picture instead, in the LEDs of 'sheet', with\n"
@@ -109,8 +117,10 @@ const Command& PreviewCommand() {
         "A glyph the editor could not show (a column count outside 3..16, a class\n"
         "outside 0..2), a vowel glyph with nothing before it, and lit LEDs that\n"
         "fall outside the line are drawn as their record says and reported on\n"
-        "standard error. A character outside U+0900..U+097F, broken UTF-8 or a\n"
-        "font that cannot be loaded stops it, with exit status 2.\n",
+        "standard error. So are a character drawn as a placeholder and a glyph\n"
+        "of the text that is blank, with their position; then the exit status\n"
+        "is 1. Broken UTF-8 or a font that cannot be loaded stops it, with exit\n"
+        "status 2.\n",
         {.operands = {"TEXT"},
          .takesOutput = true,
          .mode = ModeRule::None,

@@ -12,6 +12,8 @@ inline constexpr char32_t kSpace = SIGN_SPACE;
 
 inline bool IsDevanagari(char32_t ch) { return sign_is_devanagari(ch) != 0; }
 inline bool IsConsonant(char32_t ch) { return sign_is_consonant(ch) != 0; }
+// ी ो ौ: their hook reaches left over the consonant before them.
+inline bool ReachesLeft(char32_t ch) { return sign_reaches_left(ch) != 0; }
 
 // The glyph of a Hindi font that stands for ch, a Devanagari character; also
 // the byte a code pair of a Jukta font holds for it.

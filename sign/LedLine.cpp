@@ -29,7 +29,7 @@ LedLine DrawLine(const LineLayout& layout, const LineFonts& fonts) {
         glyphs.push_back({placed.column, static_cast<std::uint32_t>(placed.character - 1),
                           static_cast<std::uint8_t>(placed.font == FontMode::Jukta ? SIGN_JUKTA : SIGN_HINDI),
                           static_cast<std::uint8_t>(placed.glyph), static_cast<std::uint8_t>(placed.columns),
-                          0});
+                          static_cast<std::uint8_t>(placed.placeholder ? SIGN_GLYPH_PLACEHOLDER : 0)});
     LedLine line(layout.columns);
     const SignFonts core = fonts.Core();
     if (sign_draw(&core, glyphs.data(), glyphs.size(), 0, line.Bytes().data(), line.Bytes().size() / 2) !=

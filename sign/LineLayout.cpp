@@ -28,19 +28,35 @@ std::string WarningText(const SignWarning& w) {
             return "a mark with no glyph before it to stand on; drawn where it is, " + n + " columns wide";
         case SIGN_WARN_LEDS_OUTSIDE:
             return Counted(w.detail, " lit LED falls", " lit LEDs fall") + " outside the line; not shown";
+        case SIGN_WARN_BLANK_GLYPH:
+            return "the glyph is blank; nothing shows for it";
+        case SIGN_WARN_PLACEHOLDER:
+            break;  // told by PlaceholderNote
     }
     return "warning " + std::to_string(w.code);
 }
 
-LineNote NoteOf(const SignWarning& w) {
+// "character 2, U+0041: not in the fonts; drawn as a box"
+LineNote PlaceholderNote(std::size_t character, char32_t ch) {
+    return {character,
+            "character " + std::to_string(character) + ", " + CodePointText(ch) +
+                ": not in the fonts; drawn as a box",
+            true};
+}
+
+LineNote NoteOf(const SignWarning& w, const std::u32string& text) {
     const std::size_t character = w.character + std::size_t{1};
+    if (w.code == SIGN_WARN_PLACEHOLDER) return PlaceholderNote(character, text.at(w.character));
     const FontMode font = ModeOfCore(w.font);
-    return {character, "character " + std::to_string(character) + ", " + ModeName(font) + " " +
-                           GlyphNameText(font, w.glyph) + ": " + WarningText(w)};
+    return {character,
+            "character " + std::to_string(character) + ", " + ModeName(font) + " " +
+                GlyphNameText(font, w.glyph) + ": " + WarningText(w),
+            w.code == SIGN_WARN_BLANK_GLYPH};
 }
 
 PlacedGlyph PlacedOf(const SignGlyph& g) {
-    return {ModeOfCore(g.font), g.glyph, static_cast<int>(g.column), g.columns, g.character + std::size_t{1}};
+    return {ModeOfCore(g.font), g.glyph, static_cast<int>(g.column), g.columns, g.character + std::size_t{1},
+            (g.flags & SIGN_GLYPH_PLACEHOLDER) != 0};
 }
 
 [[noreturn]] void Refuse(SignStatus status, const SignLine& line) {
@@ -89,8 +105,13 @@ LineLayout LayOutLine(std::string_view utf8, const LineFonts& fonts, int spaceCo
     LineLayout layout;
     layout.columns = static_cast<int>(line.columns);
     for (std::size_t i = 0; i < line.glyph_count; ++i) layout.glyphs.push_back(PlacedOf(glyphs[i]));
-    for (std::size_t i = 0; i < line.warning_count; ++i) layout.notes.push_back(NoteOf(warnings[i]));
+    const std::u32string text = line.warning_count > 0 ? DecodeLineText(utf8) : std::u32string();
+    for (std::size_t i = 0; i < line.warning_count; ++i) layout.notes.push_back(NoteOf(warnings[i], text));
     return layout;
+}
+
+bool TellsMissing(const std::vector<LineNote>& notes) {
+    return std::any_of(notes.begin(), notes.end(), [](const LineNote& note) { return note.missing; });
 }
 
 }  // namespace ledfont::sign

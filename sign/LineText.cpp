@@ -1,9 +1,7 @@
 #include "LineText.h"
 
-#include "Devanagari.h"
 #include "HexText.h"
 #include "Utf8.h"
-#include "sign_cluster.h"
 
 namespace ledfont::sign {
 namespace {
@@ -25,13 +23,11 @@ InvalidCallError NotDevanagariError(std::size_t character, char32_t ch) {
                             ", outside U+0900..U+097F; a line holds Devanagari and spaces only)");
 }
 
-std::u32string ReadLineText(std::string_view utf8) {
+std::u32string DecodeLineText(std::string_view utf8) {
     std::u32string line;
     for (std::size_t at = 0; at < utf8.size();) {
         const Utf8Character d = DecodeUtf8At(utf8, at);
         if (d.length == 0) throw NotUtf8Error(line.size() + 1, at + 1);
-        if (d.ch != kSpace && !IsDevanagari(d.ch) && !sign_is_joiner(d.ch))
-            throw NotDevanagariError(line.size() + 1, d.ch);
         line += d.ch;
         at += d.length;
     }

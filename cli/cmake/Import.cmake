@@ -24,6 +24,7 @@ find_package(PkgConfig REQUIRED)
 pkg_check_modules(HARFBUZZ REQUIRED IMPORTED_TARGET harfbuzz)
 add_library(ledfont_import STATIC
   typeface/CharacterClass.cpp
+  typeface/CommonSigns.cpp
   typeface/ConjunctList.cpp
   typeface/ConjunctShaper.cpp
   typeface/CorpusChoice.cpp
@@ -33,6 +34,7 @@ add_library(ledfont_import STATIC
   typeface/ImportRun.cpp
   typeface/InkPlacement.cpp
   typeface/JuktaEntry.cpp
+  typeface/MarkAttachment.cpp
   typeface/Typeface.cpp)
 target_include_directories(ledfont_import PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/typeface)
 target_link_libraries(ledfont_import

@@ -17,7 +17,7 @@ ConjunctShaper::~ConjunctShaper() {
     hb_font_destroy(font_);
 }
 
-void ConjunctShaper::Shape(const std::string& text) {
+unsigned ConjunctShaper::Shape(const std::string& text) {
     hb_buffer_reset(buffer_);
     hb_buffer_add_utf8(buffer_, text.data(), static_cast<int>(text.size()), 0, static_cast<int>(text.size()));
     hb_buffer_set_direction(buffer_, HB_DIRECTION_LTR);
@@ -26,7 +26,10 @@ void ConjunctShaper::Shape(const std::string& text) {
     // A line may start with a sign; draw it as it is, without a dotted circle.
     hb_buffer_set_flags(buffer_, static_cast<hb_buffer_flags_t>(HB_BUFFER_FLAG_BOT | HB_BUFFER_FLAG_EOT |
                                                                 HB_BUFFER_FLAG_DO_NOT_INSERT_DOTTED_CIRCLE));
+    // Each character keeps a cluster of its own, so that a mark is told from its base.
+    hb_buffer_set_cluster_level(buffer_, HB_BUFFER_CLUSTER_LEVEL_CHARACTERS);
     hb_shape(font_, buffer_, nullptr, 0);
+    return hb_buffer_get_length(buffer_);
 }
 
 std::optional<GlyphInk> ConjunctShaper::Draw(const std::string& text) {
@@ -72,6 +75,23 @@ std::optional<GlyphInk> ConjunctShaper::DrawApart(const std::string& text, const
     GlyphInk apart;
     apart.Add(ink, -ink.Bounds().left, 0);
     return apart;
+}
+
+std::optional<ConjunctShaper::MarkPlace> ConjunctShaper::PlaceMark(const std::string& base,
+                                                                   const std::string& mark) {
+    const unsigned count = Shape(base + mark);
+    const hb_glyph_info_t* glyphs = hb_buffer_get_glyph_infos(buffer_, nullptr);
+    const hb_glyph_position_t* positions = hb_buffer_get_glyph_positions(buffer_, nullptr);
+    hb_position_t penX = 0;
+    std::optional<MarkPlace> place;
+    for (unsigned i = 0; i < count; ++i) {
+        if (glyphs[i].codepoint == 0) return std::nullopt;
+        // Clusters are byte offsets of the text: the mark's own starts after the base.
+        if (glyphs[i].cluster >= base.size() && !place)
+            place = MarkPlace{PixelsOf26Dot6(penX + positions[i].x_offset), glyphs[i].codepoint};
+        penX += positions[i].x_advance;
+    }
+    return place;
 }
 
 }  // namespace ledfont::cli

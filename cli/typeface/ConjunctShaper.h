@@ -30,8 +30,19 @@ public:
     // start at column 0 and taking no advance: the reph of "र्क" less "क".
     std::optional<GlyphInk> DrawApart(const std::string& text, const std::string& base);
 
+    // Where HarfBuzz puts mark (UTF-8, one sign) after base: the pixel x of
+    // the mark glyph's origin, counted from the pen's start, and the glyph it
+    // chose. Nothing when the mark became part of another glyph (रु) or the
+    // typeface lacks a glyph.
+    struct MarkPlace {
+        int x = 0;
+        unsigned glyph = 0;
+    };
+    std::optional<MarkPlace> PlaceMark(const std::string& base, const std::string& mark);
+
 private:
-    void Shape(const std::string& text);
+    // Shapes text into buffer_; the number of glyphs.
+    unsigned Shape(const std::string& text);
 
     const Typeface& typeface_;
     hb_font_t* font_ = nullptr;

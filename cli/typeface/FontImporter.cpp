@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
+#include <tuple>
 
 #include "BlankGlyph.h"
 #include "CharacterClass.h"
+#include "CommonSigns.h"
 #include "ConjunctShaper.h"
 #include "Devanagari.h"
 #include "HexText.h"
@@ -15,6 +18,8 @@ namespace ledfont::cli {
 namespace {
 
 constexpr int kBlockSize = GlyphCount(FontMode::Hindi);  // U+0900..U+097F
+constexpr int kMostFitted = 1;                           // rows of ink moved to fit the grid
+constexpr char32_t kFirstConsonant = 0x0915, kLastConsonant = 0x0939;
 
 char32_t CodeOf(int c) { return sign::kFirstDevanagari + static_cast<char32_t>(c); }
 
@@ -30,11 +35,35 @@ std::optional<InkBounds> Extent(const std::vector<std::optional<GlyphInk>>& bloc
     return extent;
 }
 
-int Height(const InkBounds& b) { return b.top - b.bottom + 1; }
+// The rows by which ink of these bounds crosses the top and the bottom of the
+// grid when y = 0 lands on grid row baselineY.
+std::pair<int, int> Overflow(const InkBounds& b, int baselineY) {
+    return {std::max(0, b.top - baselineY), std::max(0, baselineY - b.bottom - (kGridSide - 1))};
+}
 
-// Whether ink of these rows fits the grid when y = 0 lands on grid row baselineY.
-bool FitsRows(const InkBounds& b, int baselineY) {
-    return b.top <= baselineY && baselineY - b.bottom < kGridSide;
+// How well the block stands at a baseline: fewer is better, in this order.
+struct Standing {
+    int commonUnfit = 0;  // common signs that cross the grid's edge by more than can be fitted
+    int commonMoved = 0;  // common signs that must be fitted
+    int othersCut = 0;    // other signs that must be fitted or are cut
+    auto Key() const { return std::tuple(commonUnfit, commonMoved, othersCut); }
+};
+
+Standing StandingAt(const std::vector<std::optional<GlyphInk>>& block, int baselineY) {
+    Standing s;
+    for (int c = 0; c < kBlockSize; ++c) {
+        const auto& ink = block[static_cast<std::size_t>(c)];
+        if (!ink || ink->Empty()) continue;
+        const auto [above, below] = Overflow(ink->Bounds(), baselineY);
+        if (above == 0 && below == 0) continue;
+        if (!IsCommonSign(CodeOf(c)))
+            ++s.othersCut;
+        else if (above > kMostFitted || below > kMostFitted)
+            ++s.commonUnfit;
+        else
+            ++s.commonMoved;
+    }
+    return s;
 }
 
 }  // namespace
@@ -60,6 +89,7 @@ std::optional<Typeface::Reach> FontImporter::BlockReach() const {
     for (int c = 0; c < kBlockSize; ++c) {
         const unsigned glyph = GlyphOfBlock(c);
         if (glyph == 0) continue;
+        if (!IsCommonSign(CodeOf(c))) continue;
         const Typeface::Reach r = typeface_.OutlineReach(glyph);
         if (r.top <= r.bottom) continue;  // draws nothing
         if (!reach) reach = r;
@@ -88,43 +118,64 @@ FontImporter::BlockInk FontImporter::ChooseSize(std::string& basis) {
     }
     // The ink grows in step with the size; hinting may round it a row either
     // way, so the search starts a size above the guess and goes down.
-    const int guess = static_cast<int>(kGridSide / (reach->top - reach->bottom)) + 1;
+    const int guess = static_cast<int>((kGridSide + 2 * kMostFitted) / (reach->top - reach->bottom)) + 1;
     for (int size = std::clamp(guess, kSmallestSize, kLargestSize);; --size) {
         typeface_.SetPixelSize(size);
         BlockInk block = RenderBlock();
-        const std::optional<InkBounds> extent = Extent(block);
-        const bool tooTall = extent && Height(*extent) > kGridSide;
+        const bool tooTall = !BestBaseline(block).commonFit;
         if (tooTall && size > kSmallestSize) continue;
-        basis = tooTall ? "the smallest there is; the ink of U+0900..U+097F is taller than 16 rows even so"
-                        : "the largest at which the ink of U+0900..U+097F fits 16 rows";
+        basis = tooTall ? "the smallest there is; the common signs are taller than 16 rows even so"
+                        : "the largest at which every common sign fits 16 rows";
         return block;
     }
 }
 
-int FontImporter::ChooseBaseline(const BlockInk& block) const {
-    if (request_.baseline) return *request_.baseline;
+FontImporter::Baseline FontImporter::BestBaseline(const BlockInk& block) const {
     const std::optional<InkBounds> extent = Extent(block);
-    if (!extent) return std::clamp(typeface_.Ascender(), 1, kGridSide);
-    // The row that cuts the fewest glyphs; of those, the one nearest the
-    // middle of the room the block leaves, the higher one on a tie.
+    if (!extent) return {std::clamp(typeface_.Ascender(), 1, kGridSide), true};
+    // Of the rows that stand the block best, the one nearest the middle of
+    // the room the block leaves, the higher one on a tie.
     const int middleTwice = extent->top + extent->bottom + kGridSide - 1;
     int best = 0;
-    int bestCut = kBlockSize + 1;
-    for (int baselineY = 0; baselineY < kGridSide; ++baselineY) {
-        int cut = 0;
-        for (const auto& ink : block)
-            if (ink && !ink->Empty() && !FitsRows(ink->Bounds(), baselineY)) ++cut;
+    Standing bestStanding = StandingAt(block, 0);
+    for (int baselineY = 1; baselineY < kGridSide; ++baselineY) {
+        const Standing s = StandingAt(block, baselineY);
         const bool nearer = std::abs(2 * baselineY - middleTwice) < std::abs(2 * best - middleTwice);
-        if (cut < bestCut || (cut == bestCut && nearer)) {
+        if (s.Key() < bestStanding.Key() || (s.Key() == bestStanding.Key() && nearer)) {
             best = baselineY;
-            bestCut = cut;
+            bestStanding = s;
         }
     }
-    return best + 1;
+    return {best + 1, bestStanding.commonUnfit == 0};
 }
 
-void FontImporter::Place(const std::optional<GlyphInk>& ink, GlyphClass glyphClass, int c,
-                         const std::string& name, ImportOutcome& outcome) const {
+int FontImporter::ChooseBaseline(const BlockInk& block) const {
+    return request_.baseline ? *request_.baseline : BestBaseline(block).row;
+}
+
+int FontImporter::FindHeadline(const BlockInk& block) const {
+    std::map<int, int> lit;  // ink row y -> lit pixels of the consonants there
+    for (char32_t cp = kFirstConsonant; cp <= kLastConsonant; ++cp)
+        if (const auto& ink = block[static_cast<std::size_t>(cp - sign::kFirstDevanagari)])
+            for (const InkPixel& p : ink->lit) ++lit[p.y];
+    if (lit.empty()) return 1;
+    const auto most = std::max_element(lit.begin(), lit.end(),
+                                       [](const auto& a, const auto& b) { return a.second < b.second; });
+    return std::clamp(baselineRow_ - most->first, 1, kGridSide);
+}
+
+InkGeometry FontImporter::GeometryOf(std::optional<int> attachX, bool reachesLeft) const {
+    InkGeometry g;
+    g.baselineRow = baselineRow_;
+    g.headlineRow = headlineRow_;
+    g.mostFitted = kMostFitted;
+    g.attachX = attachX;
+    g.reachesLeft = reachesLeft;
+    return g;
+}
+
+void FontImporter::Place(const std::optional<GlyphInk>& ink, const InkGeometry& geometry,
+                         GlyphClass glyphClass, int c, const std::string& name, ImportOutcome& outcome) const {
     const std::string glyph =
         GlyphNameText(request_.mode, c) + (request_.mode == FontMode::Jukta ? " " + name : "");
     if (!ink || ink->Empty()) {
@@ -136,29 +187,52 @@ void FontImporter::Place(const std::optional<GlyphInk>& ink, GlyphClass glyphCla
                                      : ": the typeface has no glyph for " + name + "; left blank"));
         return;
     }
-    const InkCut cut = PlaceInk(*ink, baselineRow_, glyphClass, outcome.font.FontBytes, c);
-    if (!cut.Any()) return;
-    ++outcome.cut;
-    outcome.notes.push_back(glyph + ": " + cut.Text());
+    const InkCut cut = PlaceInk(*ink, geometry, glyphClass, outcome.font.FontBytes, c);
+    if (cut.Fitted()) {
+        ++outcome.fitted;
+        outcome.notes.push_back(glyph + ": " + cut.FittedText());
+    }
+    if (cut.Any()) {
+        ++outcome.cut;
+        outcome.notes.push_back(glyph + ": " + cut.Text());
+    }
+    if (cut.Clamped()) {
+        ++outcome.clamped;
+        outcome.notes.push_back(glyph + ": " + cut.ClampedText());
+    }
 }
 
 void FontImporter::FillHindi(const BlockInk& block, ImportOutcome& outcome) const {
+    MarkAttachment attachment(typeface_);
     for (int c = 0; c < kBlockSize; ++c) {
         const char32_t cp = CodeOf(c);
         if (!IsAssigned(cp)) {
             ++outcome.blanks;  // nothing to draw, and nothing to tell
             continue;
         }
-        Place(block[static_cast<std::size_t>(c)], ClassOf(cp), c, CodePointText(cp), outcome);
+        const GlyphClass glyphClass = ClassOf(cp);
+        const bool reachesLeft = sign::ReachesLeft(cp);
+        std::optional<int> attachX;
+        if (glyphClass == GlyphClass::Vowel)
+            attachX = attachment.MarkX(cp);
+        else if (glyphClass == GlyphClass::Consonant && !reachesLeft)
+            attachX = attachment.BaseX(Utf8Of(cp), sign::IsConsonant(cp));
+        Place(block[static_cast<std::size_t>(c)], GeometryOf(attachX, reachesLeft), glyphClass, c,
+              CodePointText(cp), outcome);
     }
 }
 
 void FontImporter::FillJukta(ImportOutcome& outcome) const {
     ConjunctShaper shaper(typeface_);
+    MarkAttachment attachment(typeface_);
     for (std::size_t i = 0; i < request_.conjuncts.size(); ++i) {
         const Conjunct& conjunct = request_.conjuncts[i];
         const int c = static_cast<int>(i);
-        Place(DrawJuktaEntry(shaper, conjunct), JuktaEntryClass(conjunct), c, conjunct.text, outcome);
+        const GlyphClass glyphClass = JuktaEntryClass(conjunct);
+        // the reph is a mark without a letter of its own to attach to: its ink decides
+        const std::optional<int> attachX =
+            glyphClass == GlyphClass::Vowel ? std::nullopt : attachment.BaseX(conjunct.text, true);
+        Place(DrawJuktaEntry(shaper, conjunct), GeometryOf(attachX), glyphClass, c, conjunct.text, outcome);
         outcome.font.JuktaCodes(c, 0) = conjunct.first;
         outcome.font.JuktaCodes(c, 1) = conjunct.second;
     }
@@ -170,6 +244,7 @@ ImportOutcome FontImporter::Run() {
     const BlockInk block = ChooseSize(outcome.sizeBasis);
     outcome.size = typeface_.PixelSize();
     baselineRow_ = ChooseBaseline(block);
+    headlineRow_ = FindHeadline(block);
     outcome.baseline = baselineRow_;
     if (request_.mode == FontMode::Jukta)
         FillJukta(outcome);

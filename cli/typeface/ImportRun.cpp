@@ -141,7 +141,9 @@ void ReportSummary(const std::string& name, const ImportRequest& request, const 
     if (!outcome.sizeBasis.empty()) err << " (" << outcome.sizeBasis << ')';
     err << ", baseline under row " << outcome.baseline << ", hinting " << HintingName(request.render.hinting);
     if (request.render.threshold) err << ", grey above " << *request.render.threshold;
-    err << "; " << outcome.blanks << " blank, " << outcome.cut << " with ink cut off\n";
+    err << "; " << outcome.blanks << " blank, " << outcome.cut << " with ink cut off, " << outcome.fitted
+        << " fitted into the grid, " << outcome.clamped
+        << (outcome.clamped == 1 ? " centre column clamped\n" : " centre columns clamped\n");
 }
 
 }  // namespace

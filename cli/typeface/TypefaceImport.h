@@ -42,6 +42,8 @@ struct ImportOutcome {
     int baseline = 0;                // row 1..16
     int blanks = 0;                  // glyphs left blank: nothing in the typeface to draw
     int cut = 0;                     // glyphs whose ink did not all fit the grid
+    int fitted = 0;                  // glyphs whose ink was moved a row to fit the grid
+    int clamped = 0;                 // glyphs whose centre column was clamped
     std::vector<std::string> notes;  // "glyph 5 (0905): ink cut off: 1 row below the grid", in glyph order
 };
 

@@ -32,8 +32,6 @@ static uint8_t nukta_code(uint8_t plain) {
     }
 }
 
-int sign_is_joiner(uint32_t ch) { return ch == SIGN_ZWNJ || ch == SIGN_ZWJ; }
-
 size_t sign_consonant_code(const uint32_t* ahead, size_t count, uint8_t* code) {
     *code = (uint8_t)(ahead[0] - SIGN_FIRST_DEVANAGARI);
     if (count > 1 && ahead[1] == SIGN_NUKTA) {

@@ -22,14 +22,13 @@
 #include <stddef.h>
 #include <stdint.h>
 
+#include "sign_devanagari.h"
 #include "sign_fonts.h"
 
 #ifdef __cplusplus
 extern "C" {
 #endif
 
-#define SIGN_ZWNJ 0x200Cul
-#define SIGN_ZWJ 0x200Dul
 #define SIGN_RA_CODE 0x30u     /* र */
 #define SIGN_VIRAMA_CODE 0x4Du /* the second code byte of a half form and of the reph */
 
@@ -50,9 +49,6 @@ typedef struct SignJoin {
     uint8_t glyph;      /* the Jukta glyph, unless SIGN_JOIN_NONE */
     uint8_t characters; /* the characters of the text it takes */
 } SignJoin;
-
-/* Nonzero for ZWNJ and ZWJ, which draw nothing themselves. */
-int sign_is_joiner(uint32_t ch);
 
 /* The code byte of the consonant at ahead[0] with its nukta (U+093C) if one
  * follows within count; returns the characters they take (1 or 2). */

@@ -132,6 +132,14 @@ static void place_reph(Composer* c, Reph* reph) {
     reph->waiting = 0;
 }
 
+/* A character the fonts lack: a box where it stands, told with its code point. */
+static void pick_placeholder(Composer* c, SignGlyph* glyph, uint32_t ch) {
+    glyph->flags = SIGN_GLYPH_PLACEHOLDER;
+    glyph->glyph = 0;
+    warn(c, SIGN_WARN_PLACEHOLDER, glyph, ch < 0xFFFFul ? (unsigned)ch : 0xFFFFu);
+    insert_glyph(c, c->glyphs, glyph);
+}
+
 /* The glyphs of the text in drawing order, conjuncts joined and ikaar moved
  * before its cluster, into the line's buffer as far as it has room. Until
  * they are placed, a glyph's column holds the spaces before it. Tells the
@@ -156,8 +164,6 @@ static SignStatus pick_glyphs(Composer* c, const Text* text) {
         int in_cluster;
         SignJoin join;
         if (length == 0) return stop_at(c->line, SIGN_NOT_UTF8, character, at, 0);
-        if (ch != SIGN_SPACE && !sign_is_devanagari(ch) && !sign_is_joiner(ch))
-            return stop_at(c->line, SIGN_NOT_DEVANAGARI, character, at, ch);
         if (character >= SIGN_MOST_CHARACTERS) return SIGN_TOO_LONG;
         if (!continues_syllable(ch, cluster)) place_reph(c, &reph);
         if (sign_is_joiner(ch)) {
@@ -181,6 +187,14 @@ static SignStatus pick_glyphs(Composer* c, const Text* text) {
         glyph.flags = 0;
         join.kind = SIGN_JOIN_NONE;
         join.characters = 1;
+        if (!sign_is_devanagari(ch)) {
+            pick_placeholder(c, &glyph, ch);
+            spaces = 0;
+            cluster = OUTSIDE;
+            ++character;
+            at += length;
+            continue;
+        }
         if (sign_is_consonant(ch)) {
             used = join_at(c, text, at, cluster != AFTER_VIRAMA, &glyph, &join, &failed);
             if (failed) return SIGN_READ_FAILED;
@@ -234,12 +248,37 @@ static SignStatus pick_glyphs(Composer* c, const Text* text) {
     return SIGN_OK;
 }
 
+/* The columns a glyph lights up to (its last lit column + 1), 0 for none;
+ * *read_failed is set when its bitmap could not be read. */
+static unsigned lit_extent(const Composer* c, const SignGlyph* glyph, int* read_failed) {
+    uint8_t bitmap[2 * SIGN_GRID_SIDE];
+    unsigned x = SIGN_GRID_SIDE;
+    *read_failed = !c->fonts->read(c->fonts->context, sign_record_offset((SignFont)glyph->font, glyph->glyph, 2),
+                                   bitmap, sizeof bitmap);
+    if (*read_failed) return 0;
+    for (; x > 0; --x)
+        if ((bitmap[2u * (x - 1u)] & bitmap[2u * (x - 1u) + 1u]) != 0xFFu) break;
+    return x;
+}
+
+/* The columns a left-reaching sign after a glyph of its word draws over that
+ * glyph: those left of its centre column. 0 for every other glyph. */
+static uint8_t reach_of(const SignGlyph* glyph, const SignRecordHead* head, int has_base) {
+    if (!has_base || glyph->font != SIGN_HINDI || (glyph->flags & SIGN_GLYPH_MARK) ||
+        head->glyph_class == SIGN_CLASS_VOWEL || head->glyph_class == SIGN_CLASS_IKAAR ||
+        !sign_reaches_left(SIGN_FIRST_DEVANAGARI + glyph->glyph) ||
+        head->centre == 0)
+        return 0;
+    return (uint8_t)(head->centre - 1u);
+}
+
 /* Gives every picked glyph its column: marks on the last glyph that takes
  * columns, everything else at the pen. Cannot overflow: the text is short
  * enough that 255 columns a character fit an int32_t. */
 static SignStatus place_glyphs(Composer* c, uint8_t space_columns) {
     SignLine* line = c->line;
     int32_t pen = 0;
+    int32_t lit_end = 0; /* the line column after the last one lit */
     int has_base = 0;
     int32_t base_column = 0;
     int32_t base_centre = 0;
@@ -247,27 +286,47 @@ static SignStatus place_glyphs(Composer* c, uint8_t space_columns) {
     for (i = 0; i < c->glyphs; ++i) {
         SignGlyph* glyph = &line->glyphs[i];
         SignRecordHead head;
+        unsigned lit;
+        uint8_t reach;
+        int failed = 0;
         if (glyph->column > 0) {
             pen += glyph->column * (int32_t)space_columns;
             has_base = 0;
         }
+        if (glyph->flags & SIGN_GLYPH_PLACEHOLDER) {
+            glyph->column = pen;
+            glyph->columns = SIGN_PLACEHOLDER_BOX;
+            pen += (int32_t)SIGN_PLACEHOLDER_COLUMNS;
+            has_base = 1;
+            base_column = glyph->column;
+            base_centre = (int32_t)SIGN_PLACEHOLDER_CENTRE;
+            continue;
+        }
         if (!sign_read_head(c->fonts, (SignFont)glyph->font, glyph->glyph, &head)) return SIGN_READ_FAILED;
+        lit = lit_extent(c, glyph, &failed);
+        if (failed) return SIGN_READ_FAILED;
+        if (lit == 0) warn(c, SIGN_WARN_BLANK_GLYPH, glyph, 0);
         glyph->columns = head.column_count < SIGN_MOST_COLUMNS ? head.column_count : SIGN_MOST_COLUMNS;
+        if (lit > glyph->columns) glyph->columns = (uint8_t)lit;
         if ((glyph->flags & SIGN_GLYPH_MARK) && has_base) {
             glyph->column = base_column + base_centre - (int32_t)head.centre;
+            if (glyph->column + (int32_t)lit > lit_end) lit_end = glyph->column + (int32_t)lit;
             continue;
         }
         if (glyph->flags & SIGN_GLYPH_MARK) {
             warn(c, SIGN_WARN_MARK_ALONE, glyph, head.column_count);
             glyph->flags &= (uint8_t)~SIGN_GLYPH_MARK;
         }
-        glyph->column = pen;
-        pen += head.column_count;
+        reach = reach_of(glyph, &head, has_base);
+        glyph->column = pen - (int32_t)reach;
+        pen += head.column_count > reach ? (int32_t)(head.column_count - reach) : 0;
+        if (glyph->column + (int32_t)lit > lit_end) lit_end = glyph->column + (int32_t)lit;
         has_base = 1;
         base_column = glyph->column;
         base_centre = head.centre;
     }
     line->columns = pen + (int32_t)c->trailing_spaces * (int32_t)space_columns;
+    if (lit_end > line->columns) line->columns = lit_end;
     return SIGN_OK;
 }
 
@@ -280,6 +339,7 @@ static SignStatus tell_leds_outside(Composer* c) {
         uint8_t bitmap[2 * SIGN_GRID_SIDE];
         unsigned outside = 0;
         unsigned x;
+        if (glyph->flags & SIGN_GLYPH_PLACEHOLDER) continue;
         if (glyph->column >= 0 && glyph->column + glyph->columns <= line->columns) continue;
         if (!c->fonts->read(c->fonts->context, sign_record_offset((SignFont)glyph->font, glyph->glyph, 2),
                             bitmap, 2u * glyph->columns))

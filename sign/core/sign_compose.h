@@ -7,7 +7,7 @@
  * sign_compose_utf8 or sign_draw takes at most SIGN_STACK_BOUND bytes of
  * stack besides what the read function (and memset, memmove) take: checked
  * by the build with gcc's call graph on x86-64 at -O0, -O2 and -Os, where it
- * is 760, 560 and 528 bytes. A controller with 4-byte pointers takes less. */
+ * is 760, 552 and 544 bytes. A controller with 4-byte pointers takes less. */
 
 #include <stddef.h>
 #include <stdint.h>
@@ -28,7 +28,7 @@ typedef enum SignStatus {
     SIGN_OK = 0,
     SIGN_NO_ROOM,        /* a buffer is too small: glyph_count and warning_count say what is needed */
     SIGN_NOT_UTF8,       /* the bytes at error_offset are no UTF-8 */
-    SIGN_NOT_DEVANAGARI, /* error_code_point is neither a space nor U+0900..U+097F */
+    SIGN_NOT_DEVANAGARI, /* no longer returned: a character the fonts lack is drawn as a placeholder */
     SIGN_READ_FAILED,    /* the read function failed */
     SIGN_TOO_LONG        /* more than SIGN_MOST_CHARACTERS characters */
 } SignStatus;
@@ -36,6 +36,14 @@ typedef enum SignStatus {
 /* SignGlyph.flags */
 #define SIGN_GLYPH_MARK 0x01u  /* stands on the glyph before it and takes no columns */
 #define SIGN_GLYPH_MOVED 0x02u /* drawn before the cluster it follows in the text */
+/* A character the fonts lack (a Latin letter, a digit, punctuation...),
+ * drawn as an outlined box in rows 3..12 (counted from 1), its font and
+ * glyph meaning nothing: SIGN_PLACEHOLDER_BOX columns wide, taking
+ * SIGN_PLACEHOLDER_COLUMNS, its centre column SIGN_PLACEHOLDER_CENTRE. */
+#define SIGN_GLYPH_PLACEHOLDER 0x04u
+#define SIGN_PLACEHOLDER_BOX 5u
+#define SIGN_PLACEHOLDER_COLUMNS 6u
+#define SIGN_PLACEHOLDER_CENTRE 3u
 
 /* One glyph where the sign shows it. */
 typedef struct SignGlyph {
@@ -43,7 +51,8 @@ typedef struct SignGlyph {
     uint32_t character; /* its first character in the text, counted from 0 */
     uint8_t font;       /* SignFont */
     uint8_t glyph;      /* its index in that font */
-    uint8_t columns;    /* how many of its columns are drawn: its column count, at most 16 */
+    uint8_t columns;    /* how many of its columns are drawn: its column count, or up to its
+                           last lit column when it lights LEDs further right; at most 16 */
     uint8_t flags;      /* SIGN_GLYPH_... */
 } SignGlyph;
 
@@ -53,7 +62,9 @@ typedef enum SignWarningCode {
     SIGN_WARN_COLUMN_COUNT = 1, /* detail: the column count, outside 3..16; drawn that wide */
     SIGN_WARN_CLASS,            /* detail: the class, outside 0..2; drawn as a consonant */
     SIGN_WARN_MARK_ALONE,       /* a mark with nothing before it; drawn where it is, detail columns wide */
-    SIGN_WARN_LEDS_OUTSIDE      /* detail: lit LEDs of a mark outside the line, not shown */
+    SIGN_WARN_LEDS_OUTSIDE,     /* detail: lit LEDs of a mark outside the line, not shown */
+    SIGN_WARN_PLACEHOLDER,      /* detail: the code point, 0xFFFF for one past U+FFFE; drawn as a box */
+    SIGN_WARN_BLANK_GLYPH       /* the record lights nothing: the character does not show */
 } SignWarningCode;
 
 typedef struct SignWarning {
@@ -65,7 +76,7 @@ typedef struct SignWarning {
 } SignWarning;
 
 /* The caller's buffers, and what a composition wrote into them. A line has
- * at most one glyph a character and two warnings a glyph. */
+ * at most one glyph a character and four warnings a glyph. */
 typedef struct SignLine {
     SignGlyph* glyphs; /* in the order they are drawn */
     size_t glyph_capacity;
@@ -83,8 +94,10 @@ typedef struct SignLine {
     uint32_t error_code_point;
 } SignLine;
 
-/* Composes text (spaces, U+0900..U+097F, ZWNJ and ZWJ) as the sign shows it:
+/* Composes text as the sign shows it:
  * - character U+09xx is Hindi glyph xx; a space is space_columns dark columns;
+ *   ZWJ and ZWNJ are drawn as nothing; any other character is a placeholder
+ *   box (SIGN_GLYPH_PLACEHOLDER), told as a warning;
  * - a consonant, a virama and a consonant are one Jukta glyph when the Jukta
  *   font has a glyph whose code pair is the low bytes of the two consonants
  *   (U+0915 U+094D U+0937: 15 37), else the first one's half form (the pair
@@ -93,6 +106,13 @@ typedef struct SignLine {
  *   and after ा ी ो ौ; nukta letters, ZWNJ and ZWJ as sign_cluster.h tells.
  *   Read from the left: a consonant joined into a conjunct joins nothing more;
  * - a glyph of class 0 takes its column count in columns, left to right;
+ * - every lit LED of a glyph is drawn, those right of its column count too:
+ *   they overhang the glyphs after it (an ikaar's arc over its cluster), and
+ *   the line is as long as its last lit LED needs;
+ * - a left-reaching vowel sign (U+0940, U+094B, U+094C) of class 0 after a
+ *   glyph of its word reaches left over that glyph: its columns left of its
+ *   centre column are drawn over it, and it takes the rest (its column count
+ *   less centre column - 1). With a centre column of 1 it reaches nowhere;
  * - a glyph of class 1 (a mark) takes none: its centre column is put on the
  *   centre column of the glyph before it, marks between them skipped;
  * - a glyph of class 2 (ikaar) that follows a cluster, a run of consonants
@@ -100,9 +120,10 @@ typedef struct SignLine {
  *   whole cluster and takes its columns; anywhere else it stands where it is,
  *   as do consonants, viramas and nuktas of class 2.
  * A mark with nothing before it (at the start or after a space) takes its
- * columns. A column count outside 3..16, a class outside 0..2 (taken as 0), a
- * mark with nothing before it and lit LEDs of a mark outside the line are
- * drawn as the record says and told as warnings. */
+ * columns, and a left-reaching sign there reaches nowhere. A column count
+ * outside 3..16, a class outside 0..2 (taken as 0), a mark with nothing
+ * before it, lit LEDs of a mark outside the line and a glyph whose record
+ * lights nothing are drawn as the record says and told as warnings. */
 SignStatus sign_compose(const SignFonts* fonts, const uint32_t* text, size_t count, uint8_t space_columns,
                         SignLine* line);
 

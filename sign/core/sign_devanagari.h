@@ -15,6 +15,8 @@ extern "C" {
 #define SIGN_LAST_DEVANAGARI 0x097Ful
 #define SIGN_NUKTA 0x093Cul  /* the dot under a consonant: U+0915 U+093C is U+0958 */
 #define SIGN_VIRAMA 0x094Dul /* joins the consonant before it to the one after */
+#define SIGN_ZWNJ 0x200Cul   /* zero width non-joiner */
+#define SIGN_ZWJ 0x200Dul    /* zero width joiner */
 
 /* Nonzero for U+0900..U+097F. */
 int sign_is_devanagari(uint32_t ch);
@@ -24,6 +26,13 @@ int sign_is_devanagari(uint32_t ch);
  * (Marwari, Sindhi, Kashmiri and others). These are what a virama joins into
  * clusters and conjuncts; independent vowels, signs and digits are not. */
 int sign_is_consonant(uint32_t ch);
+
+/* Nonzero for ZWJ and ZWNJ: accepted in a line, drawn as nothing. */
+int sign_is_joiner(uint32_t ch);
+
+/* Nonzero for the vowel signs whose hook reaches left over the consonant
+ * before them: U+0940 (ii), U+094B (o), U+094C (au). */
+int sign_reaches_left(uint32_t ch);
 
 #ifdef __cplusplus
 }

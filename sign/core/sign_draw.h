@@ -16,7 +16,8 @@ extern "C" {
  * columns receives 2 bytes a column in the order of a glyph record: rows
  * 0..7, then rows 8..15, bit r row r, 0 lit. Every LED starts dark; each
  * glyph lights its lit LEDs across its drawn columns, and lit LEDs add up: a
- * dark one erases nothing. Returns SIGN_READ_FAILED when a read failed. */
+ * dark one erases nothing; a placeholder (SIGN_GLYPH_PLACEHOLDER) lights its
+ * box, read from no font. Returns SIGN_READ_FAILED when a read failed. */
 SignStatus sign_draw(const SignFonts* fonts, const SignGlyph* glyphs, size_t glyph_count, int32_t first,
                      uint8_t* columns, size_t column_count);
 

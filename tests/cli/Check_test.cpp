@@ -65,6 +65,15 @@ std::string LitRightOfCount(FontModel& font) {
                                                  std::to_string(n) + ", in columns " + std::to_string(n + 1) +
                                                  ", 16");
 }
+// An ikaar's arc overhangs the cluster after it; a mark's stray cell is a slip.
+std::string LitRightOfCountOfAMarkNotOfAnIkaar(FontModel& font) {
+    for (const int c : {2, 3}) {
+        font.At(c, 1) = (c == 2 ? 2 : 1) * 16 + 1;
+        font.SetLit(c, 15, 0, true);
+    }
+    return Finding(LineOf(3, 2 + 2 * 15), Glyph(font, 3) + ": lit cells right of the column count " +
+                                               std::to_string(font.At(3, 0)) + ", in column 16");
+}
 std::string EmptyCodePair(FontModel& font) {
     font.codes[6] = 0;
     font.codes[7] = 0;
@@ -105,6 +114,8 @@ INSTANTIATE_TEST_SUITE_P(Kinds, CheckFinds,
                                          Problem{"CentreZero", false, CentreZero},
                                          Problem{"CentreRightOfCount", false, CentreRightOfCount},
                                          Problem{"LitRightOfCount", false, LitRightOfCount},
+                                         Problem{"LitRightOfCountOfAMarkNotOfAnIkaar", false,
+                                                 LitRightOfCountOfAMarkNotOfAnIkaar},
                                          Problem{"JuktaRecord", true, ClassOutside},
                                          Problem{"EmptyCodePair", true, EmptyCodePair},
                                          Problem{"RepeatedCodePair", true, RepeatedCodePair},

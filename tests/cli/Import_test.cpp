@@ -76,17 +76,16 @@ TEST_P(EveryRendering, PutsTheHeadlineOnOneRowInEveryConsonantAndConjunct) {
     for (int c = 0x15; c <= 0x39; ++c) rows.insert(HeadlineRow(hindi, c));  // क..ह
     EXPECT_EQ(rows.size(), 1u) << "headline rows " << testing::PrintToString(rows);
     EXPECT_LT(*rows.begin(), 9) << "the headline stands in the upper half";
+    // A conjunct's own strokes may outweigh its headline (श्च); it lights the consonants' row all the same.
     const FontModel jukta = Import("--jukta");
     // A half form's short headline may light fewer LEDs than its stem, and the reph is a mark.
     const auto isConjunct = [&](int c) { return jukta.Code(c, 1) != 0x4D; };
-    for (int c = 0; c < 64; ++c)
-        if (isConjunct(c)) rows.insert(HeadlineRow(jukta, c));
-    EXPECT_EQ(rows.size(), 1u) << "with the conjuncts " << testing::PrintToString(rows);
+    const int headline = *rows.begin() - 1;
     for (int c = 0; c < 64; ++c) {
-        if (isConjunct(c) || jukta.Code(c, 0) == 0x30) continue;
+        if (!isConjunct(c) && jukta.Code(c, 0) == 0x30) continue;
         int lit = 0;
-        for (int x = 0; x < 16; ++x) lit += jukta.Lit(c, x, *rows.begin() - 1);
-        EXPECT_GE(lit, 2) << "the half form in glyph " << c << " has its headline on the row of the others";
+        for (int x = 0; x < 16; ++x) lit += jukta.Lit(c, x, headline);
+        EXPECT_GE(lit, isConjunct(c) ? 4 : 2) << "Jukta glyph " << c << " has no headline on row " << headline + 1;
     }
 }
 
@@ -136,6 +135,11 @@ TEST_F(ImportCommand, StandsLettersOnTheBaselineRowItReports) {
             const auto [above, below] = RoomAboveAndBelow(font);
             EXPECT_TRUE(below == above || below == above + 1)
                 << above << " rows above, " << below << " below";
+            // Letters fill the rows: a Hindi consonant's body from its headline down is 9 rows or more.
+            for (int code = 0x15; code <= 0x39 && c.options.empty(); ++code) {
+                if (code == 0x33) continue;  // ळ, of Marathi, which the typeface draws shorter
+                EXPECT_GE(LowestRow(font, code) - HeadlineRow(font, code) + 1, 9) << std::hex << code;
+            }
         }
         for (int code : {0x15, 0x2A, 0x38}) EXPECT_EQ(LowestRow(font, code), reported) << r.err;  // क प स
     }
@@ -183,9 +187,16 @@ TEST_F(ImportCommand, WritesTheSameFontEveryTimeAndACheckFindsNothing) {
         ASSERT_EQ(first.status, 0) << first.err;
         EXPECT_EQ(first.out, "a.txt\n");
         EXPECT_EQ(Read("a.txt"), Read("b.txt")) << mode;
-        // Only the summary: nothing cut, nothing missing, no finding.
-        EXPECT_EQ(std::count(first.err.begin(), first.err.end(), '\n'), 1) << first.err;
-        EXPECT_TRUE(Contains(first.err, "0 blank, 0 with ink cut off")) << first.err;
+        // Nothing missing, no finding, and no common sign cut: only rare signs (of other languages).
+        EXPECT_TRUE(Contains(first.err, "0 blank, ")) << first.err;
+        for (const std::string& line : SplitLines(first.err)) {
+            const std::size_t code = line.find("(09");
+            if (code == std::string::npos || !Contains(line, "cut off")) continue;
+            const int cp = std::stoi(line.substr(code + 1, 4), nullptr, 16);
+            const bool common = (cp >= 0x0901 && cp <= 0x0903) || (cp >= 0x0905 && cp <= 0x0939) ||
+                                (cp >= 0x093E && cp <= 0x094D) || (cp >= 0x0964 && cp <= 0x096F);
+            EXPECT_FALSE(common) << line;
+        }
         const ProcessResult check = Run({"check", "a.txt", mode});
         EXPECT_EQ(check.status, 0) << check.out;
         EXPECT_EQ(check.out, "ok\n");

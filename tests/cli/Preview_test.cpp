@@ -80,6 +80,7 @@ struct LayoutCase {
     std::vector<std::pair<int, std::string>> rows;
     std::vector<std::string> notes;  // each on its own line of standard error
     std::string summary = "";        // after "N columns"
+    int status = 0;
 
     friend void PrintTo(const LayoutCase& c, std::ostream* out) { *out << c.name; }
 };
@@ -130,12 +131,31 @@ const LayoutCase kLayouts[] = {
       "columns wide",
       "character 4, Hindi glyph 71 (0947): a mark with no glyph before it to stand on; drawn where it is, 3 "
       "columns wide"}},
-    {"LitLedsOfAMarkOutsideTheLineAreTold",
+    {"LitLedsOfAMarkLeftOfTheLineAreToldThoseRightOfItLengthenIt",
      "कॅ",
      {},
-     3,
-     {{0, "###"}, {13, "###"}},
-     {"character 2, Hindi glyph 69 (0945): 4 lit LEDs fall outside the line; not shown"}},
+     5,
+     {{0, "###.."}, {13, "#####"}},
+     {"character 2, Hindi glyph 69 (0945): 2 lit LEDs fall outside the line; not shown"}},
+    {"CharactersTheFontsLackAreBoxesAndTheyAndBlankGlyphsAreToldWithStatus1",
+     "A गé",
+     {},
+     19,
+     {{2, "#####........#####."},
+      {3, "#...#........#...#."},
+      {4, "#...#........#...#."},
+      {5, "#...#........#...#."},
+      {6, "#...#........#...#."},
+      {7, "#...#........#...#."},
+      {8, "#...#........#...#."},
+      {9, "#...#........#...#."},
+      {10, "#...#........#...#."},
+      {11, "#####........#####."}},
+     {"character 1, U+0041: not in the fonts; drawn as a box",
+      "character 3, Hindi glyph 23 (0917): the glyph is blank; nothing shows for it",
+      "character 4, U+00E9: not in the fonts; drawn as a box"},
+     "",
+     1},
     {"RecordsTheEditorCannotShowAreDrawnAsTheySay",
      "आइ",
      {},
@@ -150,7 +170,7 @@ class PreviewLayout : public PreviewCommand, public testing::WithParamInterface<
 TEST_P(PreviewLayout, PrintsTheLineAsTheSignShowsIt) {
     const LayoutCase& c = GetParam();
     const ProcessResult r = Preview(c.text, c.options);
-    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.status, c.status) << r.err;
     EXPECT_EQ(r.out, Art(c.columns, c.rows, std::to_string(c.columns) + " columns\n" + c.summary));
     std::string notes;
     for (const std::string& note : c.notes) notes += "ledfont preview: " + note + "\n";
@@ -168,9 +188,6 @@ TEST_F(PreviewCommand, RefusesWhatItCannotShowAndSaysWhere) {
         std::vector<std::string> args;
         std::string said;
     } cases[] = {
-        {{"preview", "कA", "--hindi", "hindi.txt"},
-         "character 2 of the text is U+0041, outside U+0900..U+097F"},
-        {{"preview", "क ऄ\u00E9", "--hindi", "hindi.txt"}, "character 4 of the text is U+00E9"},
         {{"preview", "क\xE0\xA4", "--hindi", "hindi.txt"},
          "character 2 of the text, at byte 4, is not UTF-8"},
         {{"preview", "\xE0\x80\x95", "--hindi", "hindi.txt"},
@@ -228,7 +245,7 @@ TEST_F(PreviewCommand, ThePictureShowsTheLedsTheTerminalShows) {
     const ProcessResult drawn = Preview(text, {"--jukta", "jukta.txt", "--width", "70", "-o", "line.png"});
     ASSERT_EQ(drawn.status, 0) << drawn.err;
     EXPECT_EQ(drawn.err, shown.err);
-    const std::string summary = "63 columns\nfits a sign of 70 columns\n";
+    const std::string summary = "65 columns\nfits a sign of 70 columns\n";
     EXPECT_EQ(drawn.out, summary);
     ASSERT_EQ(shown.out.substr(shown.out.size() - summary.size()), summary);
 
@@ -239,9 +256,9 @@ TEST_F(PreviewCommand, ThePictureShowsTheLedsTheTerminalShows) {
     EXPECT_EQ(image.height, 8 + 16 * 6 + 1 + 8);
     const Colour red{255, 0, 0}, dark{36, 36, 36}, green{0, 255, 0};
     for (int y = 0; y < 16; ++y) {
-        const std::string row = shown.out.substr(static_cast<std::size_t>(y) * 64, 63);
+        const std::string row = shown.out.substr(static_cast<std::size_t>(y) * 66, 65);
         for (int x = 0; x < 70; ++x) {
-            const bool lit = x < 63 && row[static_cast<std::size_t>(x)] == '#';
+            const bool lit = x < 65 && row[static_cast<std::size_t>(x)] == '#';
             ASSERT_EQ(LedCentre(image, x, y), lit ? red : dark) << "LED " << x << ", " << y << " of\n"
                                                                 << shown.out;
         }
@@ -269,6 +286,13 @@ TEST_F(PreviewCommand, TheReadmeShowsWhatPreviewDraws) {
     EXPECT_TRUE(ReadPng(Read("preview.png")) == shown)
         << "run: ledfont preview 'नमस्ते शुभ दिन' --hindi docs/sample-hindi.txt --jukta docs/sample-jukta.txt "
            "--width 96 -o docs/preview.png";
+
+    const ProcessResult model = Run({"preview", "हिंदी किताब, कीमत 20", "--hindi", docs + "sample-hindi.txt", "--jukta",
+                                     docs + "sample-jukta.txt", "--width", "128", "-o", "model.png"});
+    EXPECT_EQ(model.status, 1) << "three placeholders: " << model.err;
+    EXPECT_TRUE(ReadPng(Read("model.png")) == ReadPng(TestFolder::Read(docs + "model.png")))
+        << "run: ledfont preview 'हिंदी किताब, कीमत 20' --hindi docs/sample-hindi.txt --jukta "
+           "docs/sample-jukta.txt --width 128 -o docs/model.png";
 }
 
 TEST_F(PreviewCommand, TheReadmeShowsWhatEncodeAndComposeWrite) {
@@ -322,7 +346,7 @@ TEST_P(PreviewLayout, ComposeWritesTheLedsPreviewPrints) {
     std::vector<std::string> args = {"compose", c.text, "--hindi", "hindi.txt", "-o", "line.bin"};
     for (const std::string& option : WithoutWidth(c.options)) args.push_back(option);
     const ProcessResult r = Run(args);
-    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.status, c.status) << r.err;
     EXPECT_EQ(r.out, "line.bin: " + std::to_string(c.columns) + " columns\n");
     EXPECT_EQ(Read("line.bin"), ColumnBytes(Art(c.columns, c.rows, ""), c.columns));
     EXPECT_EQ(r.err.empty(), c.notes.empty()) << r.err;
@@ -333,18 +357,20 @@ TEST_F(PreviewCommand, EncodePrintsTheGlyphCodesInTheOrderTheyAreDrawn) {
         const char* text;
         std::vector<std::string> options;
         std::string codes;
+        int status = 0;
     } cases[] = {
         {"कि", {}, "H3F H15"},              // ि before its consonant
         {"स्ति", kJukta, "H3F J00"},         // and before a Jukta conjunct
         {"स्ति", {}, "H3F H38 H4D H24"},     // or the cluster drawn glyph by glyph
         {"खुे", {}, "H16 H41 H47"},           // marks after the glyph they stand on
         {" क  ख ", {}, "_ H15 _ _ H16 _"},  // every space, leading and trailing too
+        {"क, ख", {}, "H15 ? _ H16", 1},     // a character the fonts lack has no code
     };
     for (const auto& c : cases) {
         std::vector<std::string> args = {"encode", c.text, "--hindi", "hindi.txt"};
         args.insert(args.end(), c.options.begin(), c.options.end());
         const ProcessResult r = Run(args);
-        EXPECT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(r.status, c.status) << r.err;
         EXPECT_EQ(r.out, c.codes + "\n") << c.text;
     }
 }

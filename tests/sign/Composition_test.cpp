@@ -34,16 +34,19 @@ void Shape(FontState& font, int c, int n, int glyphClass, int centre, int row) {
 FontState HindiFont() {
     FontState font;
     for (int c = 0; c < 128; ++c) Shape(font, c, 3, kConsonant, 1, -1);
-    Shape(font, 0x15, 3, kConsonant, 1, 0);   // क
-    Shape(font, 0x38, 4, kConsonant, 2, 2);   // स
-    Shape(font, 0x24, 3, kConsonant, 1, 3);   // त
-    Shape(font, 0x30, 3, kConsonant, 1, 1);   // र
-    Shape(font, 0x4D, 3, kConsonant, 1, 4);   // virama
-    Shape(font, 0x3F, 3, kIkaar, 1, 5);       // ि
-    Shape(font, 0x3C, 3, kVowel, 1, 12);      // nukta, a mark as an import makes it
-    Shape(font, 0x41, 3, kVowel, 1, 15);      // ु
-    Shape(font, 0x44, 20, kVowel, 1, 9);      // ॄ, wider than a glyph
-    Shape(font, 0x3E, 3, kConsonant, 1, 13);  // ा
+    Shape(font, 0x15, 3, kConsonant, 1, 0);  // क
+    Shape(font, 0x38, 4, kConsonant, 2, 2);  // स
+    Shape(font, 0x24, 3, kConsonant, 1, 3);  // त
+    Shape(font, 0x30, 3, kConsonant, 1, 1);  // र
+    Shape(font, 0x4D, 3, kConsonant, 1, 4);  // virama
+    Shape(font, 0x3F, 3, kIkaar, 1, 5);      // ि
+    Shape(font, 0x3C, 3, kVowel, 1, 12);     // nukta, a mark as an import makes it
+    Shape(font, 0x41, 3, kVowel, 1, 15);     // ु
+    Shape(font, 0x44, 20, kVowel, 1, 9);     // ॄ, wider than a glyph
+    Shape(font, 0x3E, 3, kConsonant, 1, 13); // ा
+    Shape(font, 0x40, 5, kConsonant, 3, 10); // ी, reaching 2 columns left of its centre column
+    Shape(font, 0x49, 6, kConsonant, 1, 8);  // ॉ, lit 3 columns right of its column count 3:
+    font.FontBytes(0x49, 0) = 3;
     return font;
 }
 
@@ -131,6 +134,34 @@ const LineCase kLines[] = {
      "किु",
      6,
      {{0, "...###"}, {5, "###..."}, {15, "...###"}}},
+    {"LitLedsRightOfTheColumnCountOverhangTheNextGlyphAndLengthenTheLine",
+     "ॉक कॉ",
+     19,
+     {{0, "...###....###......"}, {8, "######.......######"}}},
+    {"ALeftReachingSignReachesOverTheGlyphBeforeButNotOverASpace",
+     "कीु ी",
+     15,
+     {{0, "###............"}, {10, ".#####....#####"}, {15, "...###........."}}},
+    {"ACharacterTheFontsLackIsABoxAJoinerIsNothing",
+     "क\u200DA\u200Cक",
+     12,
+     {{0, "###......###"},
+      {2, "...#####...."},
+      {3, "...#...#...."},
+      {4, "...#...#...."},
+      {5, "...#...#...."},
+      {6, "...#...#...."},
+      {7, "...#...#...."},
+      {8, "...#...#...."},
+      {9, "...#...#...."},
+      {10, "...#...#...."},
+      {11, "...#####...."}},
+     {"character 3, U+0041: not in the fonts; drawn as a box"}},
+    {"ABlankGlyphOfTheTextIsTold",
+     "कख",
+     6,
+     {{0, "###..."}},
+     {"character 2, Hindi glyph 22 (0916): the glyph is blank; nothing shows for it"}},
     {"ARecordIsToldInTheOrderItsFaultsWereFound",
      "ॄक",
      23,
@@ -251,10 +282,13 @@ TEST(CompositionCore, TellsTheCallerWhatItNeedsAndWhereTheTextIsWrong) {
     EXPECT_EQ(sign_compose_utf8(&core, broken.data(), broken.size(), 4, &line), SIGN_NOT_UTF8);
     EXPECT_EQ(line.error_character, 2u);
     EXPECT_EQ(line.error_offset, 4u);
-    const std::uint32_t latin[] = {0x0915, 0x0041};
-    EXPECT_EQ(sign_compose(&core, latin, 2, 4, &line), SIGN_NOT_DEVANAGARI);
-    EXPECT_EQ(line.error_character, 1u);
-    EXPECT_EQ(line.error_code_point, 0x41u);
+    const std::uint32_t latin[] = {0x0915, 0x1F600};
+    EXPECT_EQ(sign_compose(&core, latin, 2, 4, &line), SIGN_OK);
+    ASSERT_EQ(line.warning_count, 1u);
+    EXPECT_EQ(warnings[0].code, SIGN_WARN_PLACEHOLDER);
+    EXPECT_EQ(warnings[0].character, 1u);
+    EXPECT_EQ(warnings[0].detail, 0xFFFFu) << "a code point past U+FFFE";
+    EXPECT_EQ(glyphs[1].flags, SIGN_GLYPH_PLACEHOLDER);
 
     const SignFonts failing{[](void*, std::uint16_t, std::uint8_t*, std::size_t) { return 0; }, nullptr, 0};
     EXPECT_EQ(sign_compose_utf8(&failing, text.data(), text.size(), 4, &line), SIGN_READ_FAILED);
