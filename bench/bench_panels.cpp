@@ -22,11 +22,6 @@ using namespace ledfont;
 const char* const kLine = "नमस्ते भारत किताब पढ़ो क्षमा कीजिए मित्र";
 
 void BM_PaintStepWithBothPanels(benchmark::State& state) {
-    static int argc = 1;
-    static char name[] = "bench_panels";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
     // No box may wait for a user here: an error box ends the benchmark, a
     // question (the offer of a journal left by a killed run) takes its default.
     MessageBoxInterceptor boxes;
@@ -62,4 +57,13 @@ BENCHMARK(BM_PaintStepWithBothPanels)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+// The application lives in main, not in a function's static: Qt's own
+// objects must not outlive it at exit (the pointing device crashed there).
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
