@@ -32,8 +32,7 @@ unsigned ConjunctShaper::Shape(const std::string& text) {
     return hb_buffer_get_length(buffer_);
 }
 
-std::optional<GlyphInk> ConjunctShaper::Draw(const std::string& text) {
-    Shape(text);
+std::optional<GlyphInk> ConjunctShaper::InkOfShaped(const std::vector<std::uint32_t>& leftOut) const {
     unsigned count = 0;
     const hb_glyph_info_t* glyphs = hb_buffer_get_glyph_infos(buffer_, &count);
     const hb_glyph_position_t* positions = hb_buffer_get_glyph_positions(buffer_, &count);
@@ -42,8 +41,9 @@ std::optional<GlyphInk> ConjunctShaper::Draw(const std::string& text) {
     hb_position_t penY = 0;
     for (unsigned i = 0; i < count; ++i) {
         if (glyphs[i].codepoint == 0) return std::nullopt;
-        ink.Add(typeface_.Render(glyphs[i].codepoint), PixelsOf26Dot6(penX + positions[i].x_offset),
-                PixelsOf26Dot6(penY + positions[i].y_offset));
+        if (std::find(leftOut.begin(), leftOut.end(), glyphs[i].codepoint) == leftOut.end())
+            ink.Add(typeface_.Render(glyphs[i].codepoint), PixelsOf26Dot6(penX + positions[i].x_offset),
+                    PixelsOf26Dot6(penY + positions[i].y_offset));
         penX += positions[i].x_advance;
         penY += positions[i].y_advance;
     }
@@ -51,29 +51,21 @@ std::optional<GlyphInk> ConjunctShaper::Draw(const std::string& text) {
     return ink;
 }
 
+std::optional<GlyphInk> ConjunctShaper::Draw(const std::string& text) {
+    Shape(text);
+    return InkOfShaped({});
+}
+
 std::optional<GlyphInk> ConjunctShaper::DrawApart(const std::string& text, const std::string& base) {
-    Shape(base);
-    unsigned count = 0;
-    const hb_glyph_info_t* glyphs = hb_buffer_get_glyph_infos(buffer_, &count);
-    std::vector<hb_codepoint_t> baseGlyphs;
+    const unsigned count = Shape(base);
+    const hb_glyph_info_t* glyphs = hb_buffer_get_glyph_infos(buffer_, nullptr);
+    std::vector<std::uint32_t> baseGlyphs;
     for (unsigned i = 0; i < count; ++i) baseGlyphs.push_back(glyphs[i].codepoint);
     Shape(text);
-    glyphs = hb_buffer_get_glyph_infos(buffer_, &count);
-    const hb_glyph_position_t* positions = hb_buffer_get_glyph_positions(buffer_, &count);
-    GlyphInk ink;
-    hb_position_t penX = 0;
-    hb_position_t penY = 0;
-    for (unsigned i = 0; i < count; ++i) {
-        if (glyphs[i].codepoint == 0) return std::nullopt;
-        if (std::find(baseGlyphs.begin(), baseGlyphs.end(), glyphs[i].codepoint) == baseGlyphs.end())
-            ink.Add(typeface_.Render(glyphs[i].codepoint), PixelsOf26Dot6(penX + positions[i].x_offset),
-                    PixelsOf26Dot6(penY + positions[i].y_offset));
-        penX += positions[i].x_advance;
-        penY += positions[i].y_advance;
-    }
-    if (ink.Empty()) return ink;
-    GlyphInk apart;
-    apart.Add(ink, -ink.Bounds().left, 0);
+    const std::optional<GlyphInk> ink = InkOfShaped(baseGlyphs);
+    if (!ink || ink->Empty()) return ink;
+    GlyphInk apart;  // no advance: a mark
+    apart.Add(*ink, -ink->Bounds().left, 0);
     return apart;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,6 +44,9 @@ public:
 private:
     // Shapes text into buffer_; the number of glyphs.
     unsigned Shape(const std::string& text);
+    // The ink of the glyphs in buffer_, those in leftOut (glyph ids) left out, with the
+    // whole advance; nothing when the typeface lacks a glyph.
+    std::optional<GlyphInk> InkOfShaped(const std::vector<std::uint32_t>& leftOut) const;
 
     const Typeface& typeface_;
     hb_font_t* font_ = nullptr;

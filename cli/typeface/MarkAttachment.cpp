@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "Utf8.h"
+
 namespace ledfont::cli {
 namespace {
 
@@ -13,25 +15,7 @@ constexpr char32_t kLastConsonant = 0x0939;
 
 }  // namespace
 
-std::string Utf8Of(char32_t cp) {
-    std::string s;
-    if (cp < 0x80) {
-        s += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        s += static_cast<char>(0xC0 | (cp >> 6));
-        s += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        s += static_cast<char>(0xE0 | (cp >> 12));
-        s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        s += static_cast<char>(0xF0 | (cp >> 18));
-        s += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        s += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-    return s;
-}
+std::string Utf8Of(char32_t cp) { return sign::EncodeUtf8(std::u32string(1, cp)); }
 
 MarkAttachment::MarkAttachment(const Typeface& typeface) : typeface_(typeface), shaper_(typeface) {}
 

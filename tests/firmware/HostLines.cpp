@@ -47,20 +47,6 @@ void WriteAll(const std::string& path, const std::string& bytes) {
     if (!out.flush()) throw std::runtime_error("cannot write " + path);
 }
 
-std::string Utf8Of(const std::u32string& text) {
-    std::string bytes;
-    for (const char32_t ch : text) {
-        if (ch < 0x80) {
-            bytes += static_cast<char>(ch);
-        } else {  // only U+0900..U+097F get here
-            bytes += static_cast<char>(0xE0 | (ch >> 12));
-            bytes += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
-            bytes += static_cast<char>(0x80 | (ch & 0x3F));
-        }
-    }
-    return bytes;
-}
-
 // A line of the text with every character the sign cannot show (punctuation,
 // Latin) made a space, and no space before, after or beside another.
 std::u32string SignText(const std::u32string& line) {
@@ -105,7 +91,7 @@ std::vector<std::string> SignLines(const std::string& utf8, std::size_t least) {
             std::u32string window = Trimmed(text.substr(begin, std::min(end, text.size()) - begin));
             if (window.empty() || window == shown) continue;
             shown = window;
-            lines.push_back(Utf8Of(window));
+            lines.push_back(sign::EncodeUtf8(window));
         }
     }
     return lines;
