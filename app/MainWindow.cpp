@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
+#include "BandedScrollBars.h"
 #include "FontOverview.h"
 #include "FrmFont.h"
 #include "GlyphLimits.h"
@@ -70,6 +71,7 @@ void MainWindow::CreateViewMenu() {
     auto* scroll = overviewScroll_ = new QScrollArea;
     scroll->setWidget(overview_);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    PaintScrollBarsInBands(*scroll);
     scroll->setMinimumWidth(overview_->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width() + 4);
     // The overview runs down the whole right side, beside the preview too.
     setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
