@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "BandedScrollBars.h"
 #include "ElidedRows.h"
 #include "Error.h"
 #include "FileKind.h"
@@ -30,7 +29,6 @@ std::string NotAFolder(const QString& path) {
 DirListBox::DirListBox(QWidget* parent)
     : QListWidget(parent), openIcon_(FolderIcon(true)), closedIcon_(FolderIcon(false)) {
     ElidedRows::Apply(*this, Qt::ElideRight);
-    PaintScrollBarsInBands(*this);
     Show(CleanFolderPath(QDir::currentPath()));
     connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
         const QString folder = item->data(kPathRole).toString();

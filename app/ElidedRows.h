@@ -18,8 +18,6 @@ public:
 
 private:
     explicit ElidedRows(QListView& list);
-
-    QListView& list_;
 };
 
 }  // namespace ledfont

@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QKeyEvent>
 
-#include "BandedScrollBars.h"
 #include "ElidedRows.h"
 #include "FolderEntries.h"
 #include "FontFilePath.h"
@@ -19,7 +18,6 @@ constexpr int kNameRole = Qt::UserRole;
 // A long name is cut in its middle, so its end (".txt") stays in sight.
 FileListBox::FileListBox(QWidget* parent) : QListWidget(parent) {
     ElidedRows::Apply(*this, Qt::ElideMiddle);
-    PaintScrollBarsInBands(*this);
     SetPath(QDir::currentPath());
     // A ctrl-click can leave no file selected; that is no choice of a file.
     connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem*) {

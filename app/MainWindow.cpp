@@ -11,7 +11,6 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
-#include "BandedScrollBars.h"
 #include "FontOverview.h"
 #include "FrmFont.h"
 #include "GlyphLimits.h"
@@ -71,7 +70,6 @@ void MainWindow::CreateViewMenu() {
     auto* scroll = overviewScroll_ = new QScrollArea;
     scroll->setWidget(overview_);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    PaintScrollBarsInBands(*scroll);
     scroll->setMinimumWidth(overview_->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width() + 4);
     // The overview runs down the whole right side, beside the preview too.
     setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);

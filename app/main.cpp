@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "EditorStyle.h"
 #include "MainWindow.h"
 
 namespace {
@@ -21,6 +22,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication application(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral(LEDFONT_APP_ID));
+    ledfont::UseEditorStyle();
     ledfont::MainWindow window;
     window.show();
     return QApplication::exec();

@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #ifndef LEDFONT_PLAIN_WINDOW
+#include "EditorStyle.h"
 #include "MainWindow.h"
 #endif
 
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
     QLabel window(QStringLiteral("Hello"));
     window.resize(995, 270);
 #else
+    ledfont::UseEditorStyle();  // as the editor starts
     ledfont::MainWindow window;
     if (argc > 1 && QString::fromLatin1(argv[1]) == QStringLiteral("without-panels")) window.ShowPanels(false);
 #endif

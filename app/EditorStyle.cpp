@@ -1,0 +1,95 @@
+#include "EditorStyle.h"
+
+#include <algorithm>
+#include <optional>
+
+#include <QApplication>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleOption>
+
+namespace ledfont {
+
+namespace {
+constexpr int kBandRows = 90;  // device rows: under the 96 from which Qt shares a fill among threads
+
+// A standard icon of a style, asked for when it is first drawn or measured.
+class LaterIcon : public QIconEngine {
+public:
+    LaterIcon(const QStyle& style, QStyle::StandardPixmap which) : style_(&style), which_(which) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        Real().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Real().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Real().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override {
+        return Real().pixmap(size, scale, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return Real().availableSizes(mode, state);
+    }
+    bool isNull() override { return Real().isNull(); }
+    QIconEngine* clone() const override { return new LaterIcon(*this); }
+
+private:
+    const QIcon& Real() {
+        if (!real_) real_ = style_ ? style_->standardIcon(which_) : QIcon();
+        return *real_;
+    }
+
+    QPointer<const QStyle> style_;
+    QStyle::StandardPixmap which_;
+    std::optional<QIcon> real_;
+};
+
+class EditorStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override {
+        const QRect whole = option->rect;
+        const int rows = std::max(1, static_cast<int>(kBandRows / painter->device()->devicePixelRatio()));
+        if (control != CC_ScrollBar || whole.height() <= rows) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        for (int top = whole.top(); top <= whole.bottom(); top += rows)
+            DrawBand(QRect(whole.left(), top, whole.width(), std::min(rows, whole.bottom() + 1 - top)), option,
+                     painter, widget);
+    }
+
+    QIcon standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const override {
+        if (which != SP_ToolBarHorizontalExtensionButton && which != SP_ToolBarVerticalExtensionButton)
+            return QProxyStyle::standardIcon(which, option, widget);
+        return QIcon(new LaterIcon(*baseStyle(), which));
+    }
+
+private:
+    // On an image of its own: the style sets clips of its own, which would
+    // undo a clip of the band's.
+    void DrawBand(const QRect& band, const QStyleOptionComplex* option, QPainter* painter,
+                  const QWidget* widget) const {
+        const qreal ratio = painter->device()->devicePixelRatio();
+        QImage image(band.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        QPainter bandPainter(&image);
+        bandPainter.translate(-band.topLeft());
+        QProxyStyle::drawComplexControl(CC_ScrollBar, option, &bandPainter, widget);
+        bandPainter.end();
+        painter->drawImage(band.topLeft(), image);
+    }
+};
+}  // namespace
+
+void UseEditorStyle() { QApplication::setStyle(new EditorStyle(QApplication::style()->name())); }
+
+}  // namespace ledfont

@@ -1,0 +1,19 @@
+#pragma once
+
+namespace ledfont {
+
+// Gives the application the editor's style: the platform's own, or the one
+// the user chose with -style, drawing exactly as that style does, minus two
+// costs nobody sees.
+// - Qt's raster engine shares every fill of 96 device rows or more among
+//   threads. For a scroll bar's gradient, a few pixels wide, the threads cost
+//   far more than the fill: starting them is about a tenth of the window's
+//   start, and every paint of a bar waits for them after. Scroll bars are
+//   drawn in bands short enough to stay on the painting thread.
+// - The menu bar's overflow button takes its icon at creation, decoding it
+//   from the style's images, though a window as wide as its menus never shows
+//   it. The icon is made when it is first drawn.
+// Call it once the QApplication exists, before the first widget.
+void UseEditorStyle();
+
+}  // namespace ledfont
