@@ -31,6 +31,9 @@ QKeySequence StandardOr(QKeySequence::StandardKey key, const QKeySequence& usual
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), form_(new FrmFont) {
     setWindowTitle(QString::fromUtf8(FrmFont::kCaption));
     setWindowIcon(form_->windowIcon());  // drawn once, by the form
+    // The layout's small dialog font for the menus, the panels and the status
+    // bar too: the window reads alike, and its glyphs are loaded and drawn once.
+    setFont(form_->font());
     setCentralWidget(form_);
     CreateFileMenu();
     CreateEditMenu();
@@ -52,8 +55,6 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), form_(new FrmFont
 
 QDockWidget* MainWindow::AddDock(const QString& title, QWidget* panel, Qt::DockWidgetArea area) {
     auto* dock = new QDockWidget(title, this);
-    // The layout's small dialog font: the panels read alike, and its glyphs are drawn already.
-    dock->setFont(form_->font());
     dock->setObjectName(title);
     dock->setWidget(panel);
     dock->setAllowedAreas(Qt::AllDockWidgetAreas);
@@ -66,15 +67,16 @@ QDockWidget* MainWindow::AddDock(const QString& title, QWidget* panel, Qt::DockW
 }
 
 void MainWindow::CreateViewMenu() {
-    overview_ = new FontOverview(*form_);
-    auto* scroll = overviewScroll_ = new QScrollArea;
+    // Made inside the window, the panels take its font and palette once.
+    overview_ = new FontOverview(*form_, this);
+    auto* scroll = overviewScroll_ = new QScrollArea(this);
     scroll->setWidget(overview_);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setMinimumWidth(overview_->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width() + 4);
     // The overview runs down the whole right side, beside the preview too.
     setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
     overviewDock_ = AddDock(QStringLiteral("Font overview"), scroll, Qt::RightDockWidgetArea);
-    preview_ = new SignPreview(*form_);
+    preview_ = new SignPreview(*form_, this);
     previewDock_ = AddDock(QStringLiteral("Sign preview"), preview_, Qt::BottomDockWidgetArea);
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     QAction* overview = overviewDock_->toggleViewAction();

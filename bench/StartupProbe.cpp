@@ -6,11 +6,23 @@
 #include <QApplication>
 #include <QLabel>
 #include <QTimer>
+#include <QWindow>
 
 #ifndef LEDFONT_PLAIN_WINDOW
 #include "EditorStyle.h"
 #include "MainWindow.h"
 #endif
+
+namespace {
+class ExposedThenQuit : public QObject {
+public:
+    bool eventFilter(QObject* window, QEvent* event) override {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(window)->isExposed())
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);  // once the exposure is painted
+        return false;
+    }
+};
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -23,10 +35,10 @@ int main(int argc, char* argv[]) {
     if (argc > 1 && QString::fromLatin1(argv[1]) == QStringLiteral("without-panels")) window.ShowPanels(false);
 #endif
     window.show();
-    // The first drawing, which the offscreen platform would not wait for.
-    QTimer::singleShot(0, &application, [&window] {
-        window.grab();
-        QApplication::quit();
-    });
+    // The first drawing as the window system asks for it: the window is
+    // painted into its backing store when it is exposed, and then the program
+    // ends.
+    ExposedThenQuit ending;
+    window.windowHandle()->installEventFilter(&ending);
     return QApplication::exec();
 }
