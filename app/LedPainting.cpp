@@ -1,5 +1,7 @@
 #include "LedPainting.h"
 
+#include <algorithm>
+
 #include "LedDigits.h"
 
 namespace ledfont {
@@ -7,12 +9,21 @@ namespace ledfont {
 namespace {
 QRgb ToQRgb(picture::Rgb rgb) { return qRgb(rgb.red, rgb.green, rgb.blue); }
 
-void Fill(QImage& image, int left, int top, int width, int height, QRgb colour) {
-    for (int y = top; y < top + height; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = left; x < left + width; ++x) line[x] = colour;
+// The pixels of a 32-bit image, asked of the image once: each access of
+// the image's own checks whether it must copy them.
+class Pixels {
+public:
+    explicit Pixels(QImage& image)
+        : first_(reinterpret_cast<QRgb*>(image.bits())), stride_(image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb))) {}
+
+    void Fill(int left, int top, int width, int height, QRgb colour) {
+        for (int y = top; y < top + height; ++y) std::fill_n(first_ + y * stride_ + left, width, colour);
     }
-}
+
+private:
+    QRgb* first_;
+    qsizetype stride_;
+};
 }  // namespace
 
 QImage LedLabelImage(std::string_view text, int width) {
@@ -29,12 +40,13 @@ QImage LedBoxImage(int columns, int rows, const LitLeds& lit, int lineAfter) {
     QImage image(LedLook::BoxSide(columns), LedLook::BoxSide(rows), QImage::Format_RGB32);
     image.fill(ToQRgb(LedLook::kBox));
     const QRgb on = ToQRgb(LedLook::kLit), off = ToQRgb(LedLook::kDark);
+    Pixels pixels(image);
     for (int x = 0; x < columns; ++x)
         for (int y = 0; y < rows; ++y)
-            Fill(image, LedLook::LedOffset(x), LedLook::LedOffset(y), LedLook::kLedSize, LedLook::kLedSize,
-                 lit(x, y) ? on : off);
+            pixels.Fill(LedLook::LedOffset(x), LedLook::LedOffset(y), LedLook::kLedSize, LedLook::kLedSize,
+                        lit(x, y) ? on : off);
     if (lineAfter > 0 && lineAfter <= columns)
-        Fill(image, lineAfter * LedLook::kLedPitch, 0, 1, image.height(), ToQRgb(LedLook::kColumnLine));
+        pixels.Fill(lineAfter * LedLook::kLedPitch, 0, 1, image.height(), ToQRgb(LedLook::kColumnLine));
     return image;
 }
 

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHelpEvent>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -47,6 +48,24 @@ QString Summary(int columns, int signColumns) {
 }
 }  // namespace
 
+namespace {
+// A label whose text can be selected lays it out as a document, again at
+// every resize; the message becomes selectable when the pointer first comes
+// over it, not at the start of every session.
+class SelectableWhenPointedAt : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* label, QEvent* event) override {
+        if (event->type() == QEvent::Enter) {
+            static_cast<QLabel*>(label)->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            label->removeEventFilter(this);
+        }
+        return false;
+    }
+};
+}  // namespace
+
 SignPreview::SignPreview(FrmFont& form, QWidget* parent) : QWidget(parent), form_(form) {
     text_ = new QLineEdit(this);
     text_->setPlaceholderText(QStringLiteral("Type or paste Hindi text"));
@@ -65,8 +84,8 @@ SignPreview::SignPreview(FrmFont& form, QWidget* parent) : QWidget(parent), form
     controls->addWidget(other_);
     controls->addWidget(otherName_);
 
-    view_ = new LineView;
     auto* scroll = new QScrollArea(this);
+    view_ = new LineView(scroll->viewport());
     scroll->setWidget(view_);
     scroll->setWidgetResizable(false);
     scroll->setPalette(view_->palette());
@@ -74,7 +93,7 @@ SignPreview::SignPreview(FrmFont& form, QWidget* parent) : QWidget(parent), form
     message_ = new QLabel(this);
     message_->setWordWrap(false);  // one line each; wrapping would lay the text out again and again
     message_->setTextFormat(Qt::PlainText);
-    message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    message_->installEventFilter(new SelectableWhenPointedAt(message_));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);

@@ -12,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -1251,6 +1252,14 @@ TEST_F(Panels, ThePreviewShowsAStrokeBeforeAnyStepAndSaysWhatFontItLacks) {
     const std::string before = PreviewArt();
     ASSERT_FALSE(before.empty());
     EXPECT_TRUE(main.Preview().Message().contains(Q("No Jukta font")));
+    // The message can be selected, to copy it, once the pointer is over it.
+    QLabel* message = nullptr;
+    for (QLabel* label : main.Preview().findChildren<QLabel*>())
+        if (label->text() == main.Preview().Message()) message = label;
+    ASSERT_NE(message, nullptr);
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(message, &enter);
+    EXPECT_TRUE(message->textInteractionFlags() & Qt::TextSelectableByMouse);
     FontModel edited = hindi;
     Flip(edited, 0x15, 1, 2);
     Settle();
