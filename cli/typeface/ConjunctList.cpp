@@ -146,14 +146,18 @@ bool IsOneConsonantAndAVirama(const std::u32string& text) {
     return rest.size() == 1 && sign::IsConsonant(rest[0]);
 }
 
+bool IsRakar(const std::u32string& text) { return text == U"\u094D\u0930"; }
+
 }  // namespace
 
 ConjunctKind KindOf(const std::u32string& text) {
+    if (IsRakar(text)) return ConjunctKind::Rakar;
     if (!IsOneConsonantAndAVirama(text)) return ConjunctKind::Conjunct;
     return ConsonantCodes(text).front() == SIGN_RA_CODE ? ConjunctKind::Reph : ConjunctKind::HalfForm;
 }
 
 std::optional<std::pair<Byte, Byte>> DefaultCodePair(const std::u32string& text) {
+    if (IsRakar(text)) return std::pair{Byte{SIGN_VIRAMA_CODE}, Byte{SIGN_RA_CODE}};
     const std::vector<Byte> codes = ConsonantCodes(text);
     if (IsOneConsonantAndAVirama(text)) return std::pair{codes.front(), Byte{SIGN_VIRAMA_CODE}};
     if (codes.size() < 2) return std::nullopt;

@@ -8,9 +8,12 @@
 
 namespace ledfont::cli {
 
+extern const std::string kRakarBase;
+
 // How the typeface draws an entry of a Jukta font: a conjunct as it shapes
 // it, a half form as the consonant, virama and ZWJ shape, the reph as the
-// glyph that "र्क" has and "क" has not.
+// glyph that "र्क" has and "क" has not, the rakar as the ink that "म्र" has
+// and "म" (kRakarBase) has not, where it stands beside म's stem.
 std::optional<GlyphInk> DrawJuktaEntry(ConjunctShaper& shaper, const Conjunct& entry);
 
 // The reph is a mark; conjuncts and half forms take their columns.
