@@ -234,7 +234,7 @@ void FontImporter::FillJukta(ImportOutcome& outcome) const {
         const std::optional<int> attachX =
             conjunct.kind == ConjunctKind::Rakar ? attachment.BaseX(kRakarBase, true)
             : glyphClass == GlyphClass::Vowel    ? std::nullopt
-                                                 : attachment.BaseX(conjunct.text, true);
+                                                 : attachment.BaseX(conjunct.text, conjunct.kind != ConjunctKind::WithVowelSign);
         Place(DrawJuktaEntry(shaper, conjunct), GeometryOf(attachX), glyphClass, c, conjunct.text, outcome);
         outcome.font.JuktaCodes(c, 0) = conjunct.first;
         outcome.font.JuktaCodes(c, 1) = conjunct.second;

@@ -33,6 +33,7 @@ std::optional<GlyphInk> DrawJuktaEntry(ConjunctShaper& shaper, const Conjunct& e
         case ConjunctKind::Rakar:
             return RakarInk(shaper);
         case ConjunctKind::Conjunct:
+        case ConjunctKind::WithVowelSign:
             break;
     }
     return shaper.Draw(entry.text);

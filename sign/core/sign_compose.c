@@ -124,6 +124,24 @@ static size_t precomposed_nukta(const Composer* c, const Text* text, size_t at, 
     return nukta;
 }
 
+/* A consonant alone and the vowel sign below it (ु ू ृ ॄ) are one Jukta glyph
+ * when the Jukta font has the pair (consonant, sign), as type draws रु and
+ * रू; returns the positions the sign takes, 0 when it stays a mark of its
+ * own (or *failed when a read failed). */
+static size_t vowel_ligature(const Composer* c, const Text* text, size_t after, SignGlyph* glyph, int* failed) {
+    uint32_t ch = 0;
+    uint8_t found = 0;
+    const size_t length = text_at(text, after, &ch);
+    int has;
+    if (length == 0 || ch < 0x0941ul || ch > 0x0944ul) return 0;
+    has = sign_find_conjunct(c->fonts, glyph->glyph, hindi_glyph_of(ch), &found);
+    *failed = has < 0;
+    if (has <= 0) return 0;
+    glyph->font = SIGN_JUKTA;
+    glyph->glyph = found;
+    return length;
+}
+
 /* Whether ch still belongs to the syllable before it: a consonant after a
  * virama, a joiner, a nukta or a virama, a vowel sign or a mark. */
 static int continues_syllable(uint32_t ch, enum cluster_state cluster) {
@@ -197,6 +215,7 @@ static SignStatus pick_glyphs(Composer* c, const Text* text) {
         SignRecordHead head;
         unsigned glyph_class;
         int in_cluster;
+        size_t vowel = 0; /* the positions of a vowel sign drawn with its consonant */
         SignJoin join;
         if (length == 0) return stop_at(c->line, SIGN_NOT_UTF8, character, at, 0);
         if (character >= SIGN_MOST_CHARACTERS) return SIGN_TOO_LONG;
@@ -240,6 +259,12 @@ static SignStatus pick_glyphs(Composer* c, const Text* text) {
                 if (join.kind == SIGN_JOIN_NONE && nukta > 0) ++character;
                 if (join.kind == SIGN_JOIN_NONE) used += nukta;
             }
+            if (join.kind == SIGN_JOIN_NONE) {
+                vowel = vowel_ligature(c, text, at + used, &glyph, &failed);
+                if (failed) return SIGN_READ_FAILED;
+                if (vowel > 0) ++character;
+                used += vowel;
+            }
         }
         if (!sign_read_head(c->fonts, (SignFont)glyph.font, glyph.glyph, &head)) return SIGN_READ_FAILED;
         glyph_class = checked_class(c, &glyph, &head);
@@ -275,7 +300,7 @@ static SignStatus pick_glyphs(Composer* c, const Text* text) {
 
         if (sign_is_consonant(ch)) {
             if (cluster != AFTER_VIRAMA) cluster_begin = c->glyphs - 1;
-            cluster = join.kind == SIGN_JOIN_HALF ? AFTER_VIRAMA : AFTER_CONSONANT;
+            cluster = join.kind == SIGN_JOIN_HALF ? AFTER_VIRAMA : vowel > 0 ? OUTSIDE : AFTER_CONSONANT;
             if (join.kind == SIGN_JOIN_RAKAR) {
                 /* after the cluster's first glyph, which an ikaar goes before */
                 if (pick_rakar(c, &glyph, join.glyph, character) != SIGN_OK) return SIGN_READ_FAILED;
