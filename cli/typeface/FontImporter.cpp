@@ -230,10 +230,11 @@ void FontImporter::FillJukta(ImportOutcome& outcome) const {
         const int c = static_cast<int>(i);
         const GlyphClass glyphClass = JuktaEntryClass(conjunct);
         // the reph is a mark without a letter of its own to attach to: its ink decides;
-        // the rakar attaches where ु does on the letter it was drawn with
+        // the rakar and a pair of signs attach where ु does on the letter they were drawn with
         const std::optional<int> attachX =
-            conjunct.kind == ConjunctKind::Rakar ? attachment.BaseX(kRakarBase, true)
-            : glyphClass == GlyphClass::Vowel    ? std::nullopt
+            conjunct.kind == ConjunctKind::Rakar      ? attachment.BaseX(kRakarBase, true)
+            : conjunct.kind == ConjunctKind::SignPair ? attachment.BaseX(kSignPairBase, true)
+            : glyphClass == GlyphClass::Vowel         ? std::nullopt
                                                  : attachment.BaseX(conjunct.text, conjunct.kind != ConjunctKind::WithVowelSign);
         Place(DrawJuktaEntry(shaper, conjunct), GeometryOf(attachX), glyphClass, c, conjunct.text, outcome);
         outcome.font.JuktaCodes(c, 0) = conjunct.first;

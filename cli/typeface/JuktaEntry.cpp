@@ -5,20 +5,22 @@
 namespace ledfont::cli {
 
 const std::string kRakarBase = "म";
+const std::string kSignPairBase = "क";
 
 namespace {
 
-// The ink that म्र has and म has not, where the typeface puts it beside म's
-// stem: म's stroke stands clear of the rakar, which crosses nothing of it.
-std::optional<GlyphInk> RakarInk(ConjunctShaper& shaper) {
-    const std::optional<GlyphInk> base = shaper.Draw(kRakarBase);
-    const std::optional<GlyphInk> joined = shaper.Draw(kRakarBase + "्र");
-    if (!base || !joined) return std::nullopt;
-    GlyphInk rakar;  // no advance: a mark
+// The ink that base followed by signs has and base alone has not, where the
+// typeface puts it beside base: the rakar beside म's stem (म's strokes stand
+// clear of it), ें over क.
+std::optional<GlyphInk> InkOnBase(ConjunctShaper& shaper, const std::string& base, const std::string& signs) {
+    const std::optional<GlyphInk> alone = shaper.Draw(base);
+    const std::optional<GlyphInk> joined = shaper.Draw(base + signs);
+    if (!alone || !joined) return std::nullopt;
+    GlyphInk ink;  // no advance: a mark
     for (const InkPixel& p : joined->lit)
-        if (std::none_of(base->lit.begin(), base->lit.end(), [&](const InkPixel& q) { return q.x == p.x && q.y == p.y; }))
-            rakar.lit.push_back(p);
-    return rakar;
+        if (std::none_of(alone->lit.begin(), alone->lit.end(), [&](const InkPixel& q) { return q.x == p.x && q.y == p.y; }))
+            ink.lit.push_back(p);
+    return ink;
 }
 
 }  // namespace
@@ -31,7 +33,9 @@ std::optional<GlyphInk> DrawJuktaEntry(ConjunctShaper& shaper, const Conjunct& e
         case ConjunctKind::Reph:
             return shaper.DrawApart("र्क", "क");
         case ConjunctKind::Rakar:
-            return RakarInk(shaper);
+            return InkOnBase(shaper, kRakarBase, entry.text);
+        case ConjunctKind::SignPair:
+            return InkOnBase(shaper, kSignPairBase, entry.text);
         case ConjunctKind::Conjunct:
         case ConjunctKind::WithVowelSign:
             break;
@@ -40,7 +44,8 @@ std::optional<GlyphInk> DrawJuktaEntry(ConjunctShaper& shaper, const Conjunct& e
 }
 
 GlyphClass JuktaEntryClass(const Conjunct& entry) {
-    const bool mark = entry.kind == ConjunctKind::Reph || entry.kind == ConjunctKind::Rakar;
+    const bool mark = entry.kind == ConjunctKind::Reph || entry.kind == ConjunctKind::Rakar ||
+                      entry.kind == ConjunctKind::SignPair;
     return mark ? GlyphClass::Vowel : GlyphClass::Consonant;
 }
 

@@ -124,16 +124,18 @@ static size_t precomposed_nukta(const Composer* c, const Text* text, size_t at, 
     return nukta;
 }
 
-/* A consonant alone and the vowel sign below it (ु ू ृ ॄ) are one Jukta glyph
- * when the Jukta font has the pair (consonant, sign), as type draws रु and
- * रू; returns the positions the sign takes, 0 when it stays a mark of its
- * own (or *failed when a read failed). */
-static size_t vowel_ligature(const Composer* c, const Text* text, size_t after, SignGlyph* glyph, int* failed) {
+/* A Hindi glyph and the sign after it, one of first..last, are one Jukta
+ * glyph when the Jukta font has their pair: a consonant alone and the vowel
+ * sign below it (ु ू ृ ॄ) as type draws रु and रू, े or ै and ं or ँ as type
+ * stacks them. Returns the positions the sign takes, 0 when it stays a glyph
+ * of its own (or *failed when a read failed). */
+static size_t ligature_with(const Composer* c, const Text* text, size_t after, uint32_t first, uint32_t last,
+                            SignGlyph* glyph, int* failed) {
     uint32_t ch = 0;
     uint8_t found = 0;
     const size_t length = text_at(text, after, &ch);
     int has;
-    if (length == 0 || ch < 0x0941ul || ch > 0x0944ul) return 0;
+    if (length == 0 || ch < first || ch > last) return 0;
     has = sign_find_conjunct(c->fonts, glyph->glyph, hindi_glyph_of(ch), &found);
     *failed = has < 0;
     if (has <= 0) return 0;
@@ -260,11 +262,17 @@ static SignStatus pick_glyphs(Composer* c, const Text* text) {
                 if (join.kind == SIGN_JOIN_NONE) used += nukta;
             }
             if (join.kind == SIGN_JOIN_NONE) {
-                vowel = vowel_ligature(c, text, at + used, &glyph, &failed);
+                vowel = ligature_with(c, text, at + used, 0x0941ul, 0x0944ul, &glyph, &failed);
                 if (failed) return SIGN_READ_FAILED;
                 if (vowel > 0) ++character;
                 used += vowel;
             }
+        }
+        if (ch == 0x0947ul || ch == 0x0948ul) {
+            const size_t sign = ligature_with(c, text, at + length, 0x0901ul, 0x0902ul, &glyph, &failed);
+            if (failed) return SIGN_READ_FAILED;
+            if (sign > 0) ++character;
+            used += sign;
         }
         if (!sign_read_head(c->fonts, (SignFont)glyph.font, glyph.glyph, &head)) return SIGN_READ_FAILED;
         glyph_class = checked_class(c, &glyph, &head);

@@ -53,7 +53,7 @@ FontState HindiFont() {
 
 // Glyph 0 is स्त (38 24), glyph 1 त्र (24 30), 2 the half form स् (38 4D), 3
 // the reph (30 4D), a mark, 4 ज़्य (5B 2F), 5 र्त (30 24), 6 the rakar (4D 30),
-// a mark, 7 रु (30 41); no other pair is of two consonants.
+// a mark, 7 रु (30 41), 8 ें (47 02), a mark; no other pair is of two consonants.
 FontState JuktaFont() {
     FontState font;
     font.IsJukta = true;
@@ -73,9 +73,10 @@ FontState JuktaFont() {
                            {4, 5, kConsonant, 2, 0x5B, 0x2F},
                            {5, 4, kConsonant, 2, 0x30, 0x24},
                            {6, 3, kVowel, 1, 0x4D, 0x30},
-                           {7, 4, kConsonant, 2, 0x30, 0x41}};
-    const int rows[] = {8, 10, 11, 14, 9, 7};
-    for (int i = 0; i < 6; ++i) {
+                           {7, 4, kConsonant, 2, 0x30, 0x41},
+                           {8, 3, kVowel, 1, 0x47, 0x02}};
+    const int rows[] = {8, 10, 11, 14, 9, 7, 6};
+    for (int i = 0; i < 7; ++i) {
         Shape(font, more[i][0], more[i][1], more[i][2], more[i][3], rows[i]);
         font.JuktaCodes(more[i][0], 0) = static_cast<Byte>(more[i][4]);
         font.JuktaCodes(more[i][0], 1) = static_cast<Byte>(more[i][5]);
@@ -142,6 +143,7 @@ const LineCase kLines[] = {
      "रु कु",
      11,
      {{0, "........###"}, {7, "####......."}, {15, "........###"}}},
+    {"AVowelSignAndTheAnusvaraAfterItAreOneJuktaMarkWhereTheFontHasTheirPair", "कें", 3, {{0, "###"}, {6, "###"}}},
     {"TheSpacesBeforeAClusterStandBeforeItsIkaar", "क कि", 13, {{0, "###.......###"}, {5, ".......###..."}}},
     {"AMarkAfterAnIkaarStandsOnTheClusterItWasMovedBefore",
      "किु",
