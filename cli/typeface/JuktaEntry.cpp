@@ -5,16 +5,16 @@
 namespace ledfont::cli {
 
 const std::string kRakarBase = "म";
-const std::string kSignPairBase = "क";
+const std::string kMarkBase = "क";
 
 namespace {
 
-// The ink that base followed by signs has and base alone has not, where the
-// typeface puts it beside base: the rakar beside म's stem (म's strokes stand
-// clear of it), ें over क.
-std::optional<GlyphInk> InkOnBase(ConjunctShaper& shaper, const std::string& base, const std::string& signs) {
+// The ink that text has and base alone has not, where the typeface puts it
+// beside base: the rakar beside म's stem (म's strokes stand clear of it), ें
+// over क, the reph over क's right end.
+std::optional<GlyphInk> InkBeside(ConjunctShaper& shaper, const std::string& text, const std::string& base) {
     const std::optional<GlyphInk> alone = shaper.Draw(base);
-    const std::optional<GlyphInk> joined = shaper.Draw(base + signs);
+    const std::optional<GlyphInk> joined = shaper.Draw(text);
     if (!alone || !joined) return std::nullopt;
     GlyphInk ink;  // no advance: a mark
     for (const InkPixel& p : joined->lit)
@@ -31,11 +31,11 @@ std::optional<GlyphInk> DrawJuktaEntry(ConjunctShaper& shaper, const Conjunct& e
         case ConjunctKind::HalfForm:
             return shaper.Draw(entry.text.ends_with(kZwj) ? entry.text : entry.text + kZwj);
         case ConjunctKind::Reph:
-            return shaper.DrawApart("र्क", "क");
+            return InkBeside(shaper, "र्" + kMarkBase, kMarkBase);
         case ConjunctKind::Rakar:
-            return InkOnBase(shaper, kRakarBase, entry.text);
+            return InkBeside(shaper, kRakarBase + entry.text, kRakarBase);
         case ConjunctKind::SignPair:
-            return InkOnBase(shaper, kSignPairBase, entry.text);
+            return InkBeside(shaper, kMarkBase + entry.text, kMarkBase);
         case ConjunctKind::Conjunct:
         case ConjunctKind::WithVowelSign:
             break;
