@@ -78,9 +78,9 @@ TEST_P(EveryRendering, PutsTheHeadlineOnOneRowInEveryConsonantAndConjunct) {
     EXPECT_LT(*rows.begin(), 9) << "the headline stands in the upper half";
     // A conjunct's own strokes may outweigh its headline (श्च); it lights the consonants' row all the same.
     const FontModel jukta = Import("--jukta");
-    // A half form's short headline may light fewer LEDs than its stem; the reph and the rakar are marks.
+    // A half form's short headline may light fewer LEDs than its stem; the reph, the rakar and ें are marks.
     const auto isConjunct = [&](int c) { return jukta.Code(c, 1) != 0x4D; };
-    const auto isMark = [&](int c) { return (!isConjunct(c) && jukta.Code(c, 0) == 0x30) || jukta.Code(c, 0) == 0x4D; };
+    const auto isMark = [&](int c) { return jukta.At(c, 1) >> 4 == 1; };
     const int headline = *rows.begin() - 1;
     for (int c = 0; c < 64; ++c) {
         if (isMark(c)) continue;
