@@ -11,7 +11,13 @@ Words: a fixed sample of the Hindi word list of Debian's hunspell-hi
 GPL-2+), read where Debian installs it. Sentences: sentences.txt beside this
 script (its head says where they come from and under which terms).
 
-    bench/legibility/legibility.py BUILD_DIR [--words N]
+    bench/legibility/legibility.py BUILD_DIR [--words N] [--dump DIR] [--only NAME,...]
+
+--dump DIR writes, for words and for sentences, what each drawer's picture
+was read as (DIR/KIND.tsv: the text, then per drawer its reading and edits,
+the samples the sign loses most first) and the pictures as PNG
+(DIR/KIND-NAME-INDEX.png), to see which clusters cost the sign its reading.
+--only keeps the named drawers (sign, harfbuzz-14px, harfbuzz-11px).
 
 Every picture is black LEDs (solid squares, no gaps) on white, 16 rows
 (HarfBuzz's letters standing on row 13, as the sign's do), scaled 4 times
@@ -115,14 +121,18 @@ def distance(a, b):
 
 
 def cer(texts, read):
-    norm = lambda s: unicodedata.normalize("NFC", " ".join(s.split()))
     edits = sum(distance(norm(r), norm(t)) for t, r in zip(texts, read))
     return edits / sum(len(norm(t)) for t in texts)
 
 
+def norm(s):
+    return unicodedata.normalize("NFC", " ".join(s.split()))
+
+
 def score(name, texts, draw, psm, scratch):
-    """The CER of all texts, and of those without a virama: what half forms
-    and reph, which the sign does not draw yet, leave out of the gap."""
+    """The CER of all texts, of those without a virama (where half forms,
+    conjuncts and reph play no part), their count, the readings and the
+    pictures."""
     paths = []
     for i, t in enumerate(texts):
         path = os.path.join(scratch, "%s-%d.pgm" % (name, i))
@@ -130,13 +140,36 @@ def score(name, texts, draw, psm, scratch):
         paths.append(path)
     read = read_all(paths, psm, scratch)
     plain = [(t, r) for t, r in zip(texts, read) if VIRAMA not in t]
-    return cer(texts, read), cer([t for t, _ in plain], [r for _, r in plain]), len(plain)
+    return cer(texts, read), cer([t for t, _ in plain], [r for _, r in plain]), len(plain), read, paths
+
+
+def dump(directory, kind, texts, figures):
+    """The readings of every drawer, the samples the sign loses most first,
+    and the pictures as PNG beside them."""
+    os.makedirs(directory, exist_ok=True)
+    names = list(figures)
+    rows = []
+    for i, t in enumerate(texts):
+        cells = [(figures[n][3][i], distance(norm(figures[n][3][i]), norm(t))) for n in names]
+        rows.append((i, t, cells))
+    lead = [n.startswith("harfbuzz") for n in names].index(True) if len(names) > 1 else 0
+    rows.sort(key=lambda r: r[2][lead][1] - r[2][0][1])
+    with open(os.path.join(directory, kind + ".tsv"), "w", encoding="utf-8") as f:
+        f.write("\t".join(["index", "text"] + ["%s read\t%s edits" % (n, n) for n in names]) + "\n")
+        for i, t, cells in rows:
+            f.write("\t".join([str(i), t] + ["%s\t%d" % c for c in cells]) + "\n")
+    for n in names:
+        for i, path in enumerate(figures[n][4]):
+            subprocess.run(["/usr/bin/convert", path, os.path.join(directory, "%s-%s-%d.png" % (kind, n, i))],
+                           check=True)
 
 
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("build")
     parser.add_argument("--words", type=int, default=1000)
+    parser.add_argument("--dump")
+    parser.add_argument("--only")
     args = parser.parse_args()
     ledfont = os.path.join(args.build, "cli", "ledfont")
     typeset = os.path.join(args.build, "bench", "typeset_line")
@@ -151,17 +184,21 @@ def main():
             "harfbuzz-%dpx" % size: lambda t: typeset_rows(typeset, size, t),
             "harfbuzz-11px": lambda t: typeset_rows(typeset, 11, t),
         }
+        if args.only:
+            drawers = {n: d for n, d in drawers.items() if n in args.only.split(",")}
         samples = {"words": (sample_words(args.words), 8), "sentences": (sentences(), 7)}
         print("typeface %s, sign fonts imported at %d pixels" % (os.path.basename(TYPEFACE), size))
         for kind, (texts, psm) in samples.items():
             figures = {name: score(name + kind, texts, draw, psm, scratch) for name, draw in drawers.items()}
+            if args.dump:
+                dump(args.dump, kind, texts, figures)
             same = "harfbuzz-%dpx" % size
             for part, title in ((0, "all"), (1, "no virama")):
-                count = len(texts) if part == 0 else figures["sign"][2]
+                count = len(texts) if part == 0 else next(iter(figures.values()))[2]
                 line = ", ".join("%s %.3f" % (n, f[part]) for n, f in figures.items())
-                ratio = figures["sign"][part] / figures[same][part]
-                print("%-9s %-9s (%4d): CER %s; sign / harfbuzz at the same size %.2f"
-                      % (kind, title, count, line, ratio))
+                ratio = ("; sign / harfbuzz at the same size %.2f" % (figures["sign"][part] / figures[same][part])
+                         if "sign" in figures and same in figures else "")
+                print("%-9s %-9s (%4d): CER %s%s" % (kind, title, count, line, ratio))
             sys.stdout.flush()
 
 

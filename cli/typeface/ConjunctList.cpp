@@ -146,15 +146,39 @@ bool IsOneConsonantAndAVirama(const std::u32string& text) {
     return rest.size() == 1 && sign::IsConsonant(rest[0]);
 }
 
+bool IsRakar(const std::u32string& text) { return text == U"\u094D\u0930"; }
+
+// े or ै, then ं or ँ.
+bool IsSignPair(const std::u32string& text) {
+    return text.size() == 2 && (text[0] == 0x0947 || text[0] == 0x0948) && (text[1] == 0x0901 || text[1] == 0x0902);
+}
+
+// One consonant (with its nukta) and ु ू ृ or ॄ.
+bool IsConsonantAndVowelSignBelow(const std::u32string& text) {
+    if (text.size() < 2 || text.back() < 0x0941 || text.back() > 0x0944) return false;
+    std::u32string rest = text.substr(0, text.size() - 1);
+    if (rest.ends_with(static_cast<char32_t>(SIGN_NUKTA))) rest.pop_back();
+    return rest.size() == 1 && sign::IsConsonant(rest[0]);
+}
+
 }  // namespace
 
 ConjunctKind KindOf(const std::u32string& text) {
+    if (IsRakar(text)) return ConjunctKind::Rakar;
+    if (IsSignPair(text)) return ConjunctKind::SignPair;
+    if (IsConsonantAndVowelSignBelow(text)) return ConjunctKind::WithVowelSign;
     if (!IsOneConsonantAndAVirama(text)) return ConjunctKind::Conjunct;
     return ConsonantCodes(text).front() == SIGN_RA_CODE ? ConjunctKind::Reph : ConjunctKind::HalfForm;
 }
 
 std::optional<std::pair<Byte, Byte>> DefaultCodePair(const std::u32string& text) {
+    if (IsRakar(text)) return std::pair{Byte{SIGN_VIRAMA_CODE}, Byte{SIGN_RA_CODE}};
+    if (IsSignPair(text))
+        return std::pair{static_cast<Byte>(text[0] - sign::kFirstDevanagari),
+                         static_cast<Byte>(text[1] - sign::kFirstDevanagari)};
     const std::vector<Byte> codes = ConsonantCodes(text);
+    if (IsConsonantAndVowelSignBelow(text))
+        return std::pair{codes.front(), static_cast<Byte>(text.back() - sign::kFirstDevanagari)};
     if (IsOneConsonantAndAVirama(text)) return std::pair{codes.front(), Byte{SIGN_VIRAMA_CODE}};
     if (codes.size() < 2) return std::nullopt;
     return std::pair{codes.front(), codes.back()};

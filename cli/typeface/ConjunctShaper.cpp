@@ -56,19 +56,6 @@ std::optional<GlyphInk> ConjunctShaper::Draw(const std::string& text) {
     return InkOfShaped({});
 }
 
-std::optional<GlyphInk> ConjunctShaper::DrawApart(const std::string& text, const std::string& base) {
-    const unsigned count = Shape(base);
-    const hb_glyph_info_t* glyphs = hb_buffer_get_glyph_infos(buffer_, nullptr);
-    std::vector<std::uint32_t> baseGlyphs;
-    for (unsigned i = 0; i < count; ++i) baseGlyphs.push_back(glyphs[i].codepoint);
-    Shape(text);
-    const std::optional<GlyphInk> ink = InkOfShaped(baseGlyphs);
-    if (!ink || ink->Empty()) return ink;
-    GlyphInk apart;  // no advance: a mark
-    apart.Add(*ink, -ink->Bounds().left, 0);
-    return apart;
-}
-
 std::optional<ConjunctShaper::MarkPlace> ConjunctShaper::PlaceMark(const std::string& base,
                                                                    const std::string& mark) {
     const unsigned count = Shape(base + mark);

@@ -27,10 +27,6 @@ public:
     // The ink of text (UTF-8); nothing when the typeface lacks a glyph it needs.
     std::optional<GlyphInk> Draw(const std::string& text);
 
-    // The ink of the glyphs that text shapes into and base does not, moved to
-    // start at column 0 and taking no advance: the reph of "र्क" less "क".
-    std::optional<GlyphInk> DrawApart(const std::string& text, const std::string& base);
-
     // Where HarfBuzz puts mark (UTF-8, one sign) after base: the pixel x of
     // the mark glyph's origin, counted from the pen's start, and the glyph it
     // chose. Nothing when the mark became part of another glyph (रु) or the

@@ -229,9 +229,11 @@ void FontImporter::FillJukta(ImportOutcome& outcome) const {
         const Conjunct& conjunct = request_.conjuncts[i];
         const int c = static_cast<int>(i);
         const GlyphClass glyphClass = JuktaEntryClass(conjunct);
-        // the reph is a mark without a letter of its own to attach to: its ink decides
+        // the rakar, the reph and a pair of signs attach where ु does on the letter they were drawn with
         const std::optional<int> attachX =
-            glyphClass == GlyphClass::Vowel ? std::nullopt : attachment.BaseX(conjunct.text, true);
+            conjunct.kind == ConjunctKind::Rakar ? attachment.BaseX(kRakarBase, true)
+            : glyphClass == GlyphClass::Vowel    ? attachment.BaseX(kMarkBase, true)
+                                                 : attachment.BaseX(conjunct.text, conjunct.kind != ConjunctKind::WithVowelSign);
         Place(DrawJuktaEntry(shaper, conjunct), GeometryOf(attachX), glyphClass, c, conjunct.text, outcome);
         outcome.font.JuktaCodes(c, 0) = conjunct.first;
         outcome.font.JuktaCodes(c, 1) = conjunct.second;

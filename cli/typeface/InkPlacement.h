@@ -37,7 +37,8 @@ struct InkGeometry {
     int headlineRow = 0;   // 1..16: the row of the consonants' headline
     // Ink that would cross the top or the bottom of the grid by at most this
     // many rows is fitted in: a mark moves whole, a letter moves the ink above
-    // its headline down or the ink below its baseline up.
+    // its headline down or the ink below its baseline up, closing up the two
+    // neighbouring rows there that are most alike (a straight run of a stroke).
     int mostFitted = 1;
     // The pixel x, counted from the pen, at which marks attach; none: the middle of the ink.
     std::optional<int> attachX;

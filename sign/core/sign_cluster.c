@@ -106,6 +106,12 @@ int sign_join_at(const SignFonts* fonts, const uint32_t* ahead, size_t count, in
         if (has_half < 0) return 0;
         return has_half ? joined(join, SIGN_JOIN_REPH, half, first.reach) : 1;
     }
+    if (!has_conjunct && second.code == SIGN_RA_CODE && !first.joiner) {
+        uint8_t rakar = 0;
+        const int has_rakar = sign_find_conjunct(fonts, SIGN_VIRAMA_CODE, SIGN_RA_CODE, &rakar);
+        if (has_rakar < 0) return 0;
+        if (has_rakar) return joined(join, SIGN_JOIN_RAKAR, rakar, first.reach + second.length);
+    }
     has_half = sign_find_conjunct(fonts, first.code, SIGN_VIRAMA_CODE, &half);
     if (has_half < 0) return 0;
     if (has_conjunct && has_half && second.virama && second.joiner != 1u) {

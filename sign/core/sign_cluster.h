@@ -13,6 +13,9 @@
  * र + virama at the start of a cluster, before a consonant, is the reph: the
  * Jukta glyph of the pair (30, 4D), a mark drawn above the right end of the
  * syllable; a conjunct of र and the consonant still wins. र has no half form.
+ * A consonant, a virama and र without a conjunct glyph of their own are the
+ * consonant and the rakar, the Jukta glyph of the pair (4D, 30), a mark on
+ * the consonant's stem, before a half form: one rakar serves क्र ग्र द्र…
  * A consonant with a nukta, one character (U+0958..U+095F) or the letter and
  * U+093C, joins like any other; its code byte is the precomposed letter's
  * low byte where Unicode has one (29 31 34 58..5F) and the plain letter's
@@ -41,7 +44,8 @@ typedef enum SignJoinKind {
     SIGN_JOIN_NONE = 0, /* the consonant alone, as its Hindi glyph */
     SIGN_JOIN_CONJUNCT, /* a conjunct glyph for it and the consonant after */
     SIGN_JOIN_HALF,     /* its half form; the consonant after follows */
-    SIGN_JOIN_REPH      /* र + virama as the reph */
+    SIGN_JOIN_REPH,     /* र + virama as the reph */
+    SIGN_JOIN_RAKAR     /* the consonant alone and the rakar mark for virama + र */
 } SignJoinKind;
 
 typedef struct SignJoin {

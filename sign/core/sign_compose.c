@@ -98,11 +98,50 @@ static size_t join_at(Composer* c, const Text* text, size_t at, int cluster_star
     }
     *failed = !sign_join_at(c->fonts, ahead, count, cluster_start, join);
     if (*failed) return 0;
-    if (join->kind != SIGN_JOIN_NONE) {
+    if (join->kind != SIGN_JOIN_NONE && join->kind != SIGN_JOIN_RAKAR) {
         glyph->font = SIGN_JUKTA;
         glyph->glyph = join->glyph;
     }
     return ends[join->characters - 1];
+}
+
+static unsigned lit_extent(const Composer* c, const SignGlyph* glyph, int* read_failed);
+
+/* A consonant and the nukta after it are drawn as the letter Unicode composes
+ * of them (क + ़ as क़), which the font draws with its dot where the letter
+ * wants it, when that glyph lights anything; returns the positions the nukta
+ * takes, 0 when it stays a mark of its own (or *failed when a read failed). */
+static size_t precomposed_nukta(const Composer* c, const Text* text, size_t at, SignGlyph* glyph, int* failed) {
+    uint32_t ahead[2];
+    size_t length = text_at(text, at, &ahead[0]);
+    size_t nukta = length > 0 ? text_at(text, at + length, &ahead[1]) : 0;
+    uint8_t code = 0;
+    SignGlyph letter = *glyph;
+    if (nukta == 0 || sign_consonant_code(ahead, 2, &code) != 2 || code == glyph->glyph) return 0;
+    letter.glyph = code;
+    if (lit_extent(c, &letter, failed) == 0) return 0;
+    *glyph = letter;
+    return nukta;
+}
+
+/* A Hindi glyph and the sign after it, one of first..last, are one Jukta
+ * glyph when the Jukta font has their pair: a consonant alone and the vowel
+ * sign below it (ु ू ृ ॄ) as type draws रु and रू, े or ै and ं or ँ as type
+ * stacks them. Returns the positions the sign takes, 0 when it stays a glyph
+ * of its own (or *failed when a read failed). */
+static size_t ligature_with(const Composer* c, const Text* text, size_t after, uint32_t first, uint32_t last,
+                            SignGlyph* glyph, int* failed) {
+    uint32_t ch = 0;
+    uint8_t found = 0;
+    const size_t length = text_at(text, after, &ch);
+    int has;
+    if (length == 0 || ch < first || ch > last) return 0;
+    has = sign_find_conjunct(c->fonts, glyph->glyph, hindi_glyph_of(ch), &found);
+    *failed = has < 0;
+    if (has <= 0) return 0;
+    glyph->font = SIGN_JUKTA;
+    glyph->glyph = found;
+    return length;
 }
 
 /* Whether ch still belongs to the syllable before it: a consonant after a
@@ -130,6 +169,22 @@ static void place_reph(Composer* c, Reph* reph) {
     if (!reph->waiting) return;
     insert_glyph(c, reph->at, &reph->glyph);
     reph->waiting = 0;
+}
+
+/* The rakar of the consonant just picked: a glyph after it, a mark on it
+ * when the font makes it one. */
+static SignStatus pick_rakar(Composer* c, const SignGlyph* consonant, uint8_t rakar, uint32_t character) {
+    SignGlyph glyph = *consonant;
+    SignRecordHead head;
+    glyph.column = 0;
+    glyph.character = character;
+    glyph.font = SIGN_JUKTA;
+    glyph.glyph = rakar;
+    glyph.flags = 0;
+    if (!sign_read_head(c->fonts, SIGN_JUKTA, rakar, &head)) return SIGN_READ_FAILED;
+    if (checked_class(c, &glyph, &head) == SIGN_CLASS_VOWEL) glyph.flags = SIGN_GLYPH_MARK;
+    insert_glyph(c, c->glyphs, &glyph);
+    return SIGN_OK;
 }
 
 /* A character the fonts lack: a box where it stands, told with its code point. */
@@ -162,6 +217,7 @@ static SignStatus pick_glyphs(Composer* c, const Text* text) {
         SignRecordHead head;
         unsigned glyph_class;
         int in_cluster;
+        size_t vowel = 0; /* the positions of a vowel sign drawn with its consonant */
         SignJoin join;
         if (length == 0) return stop_at(c->line, SIGN_NOT_UTF8, character, at, 0);
         if (character >= SIGN_MOST_CHARACTERS) return SIGN_TOO_LONG;
@@ -199,6 +255,24 @@ static SignStatus pick_glyphs(Composer* c, const Text* text) {
             used = join_at(c, text, at, cluster != AFTER_VIRAMA, &glyph, &join, &failed);
             if (failed) return SIGN_READ_FAILED;
             character += join.characters - 1u;
+            if (join.kind == SIGN_JOIN_NONE || join.kind == SIGN_JOIN_RAKAR) {
+                const size_t nukta = precomposed_nukta(c, text, at, &glyph, &failed);
+                if (failed) return SIGN_READ_FAILED;
+                if (join.kind == SIGN_JOIN_NONE && nukta > 0) ++character;
+                if (join.kind == SIGN_JOIN_NONE) used += nukta;
+            }
+            if (join.kind == SIGN_JOIN_NONE) {
+                vowel = ligature_with(c, text, at + used, 0x0941ul, 0x0944ul, &glyph, &failed);
+                if (failed) return SIGN_READ_FAILED;
+                if (vowel > 0) ++character;
+                used += vowel;
+            }
+        }
+        if (ch == 0x0947ul || ch == 0x0948ul) {
+            const size_t sign = ligature_with(c, text, at + length, 0x0901ul, 0x0902ul, &glyph, &failed);
+            if (failed) return SIGN_READ_FAILED;
+            if (sign > 0) ++character;
+            used += sign;
         }
         if (!sign_read_head(c->fonts, (SignFont)glyph.font, glyph.glyph, &head)) return SIGN_READ_FAILED;
         glyph_class = checked_class(c, &glyph, &head);
@@ -234,7 +308,12 @@ static SignStatus pick_glyphs(Composer* c, const Text* text) {
 
         if (sign_is_consonant(ch)) {
             if (cluster != AFTER_VIRAMA) cluster_begin = c->glyphs - 1;
-            cluster = join.kind == SIGN_JOIN_HALF ? AFTER_VIRAMA : AFTER_CONSONANT;
+            cluster = join.kind == SIGN_JOIN_HALF ? AFTER_VIRAMA : vowel > 0 ? OUTSIDE : AFTER_CONSONANT;
+            if (join.kind == SIGN_JOIN_RAKAR) {
+                /* after the cluster's first glyph, which an ikaar goes before */
+                if (pick_rakar(c, &glyph, join.glyph, character) != SIGN_OK) return SIGN_READ_FAILED;
+                reph.at = c->glyphs;
+            }
         } else if (ch == SIGN_VIRAMA) {
             cluster = cluster == AFTER_CONSONANT ? AFTER_VIRAMA : OUTSIDE;
         } else if (ch != SIGN_NUKTA || cluster != AFTER_CONSONANT) {

@@ -104,6 +104,12 @@ typedef struct SignLine {
  *   consonant, 4D) and the second, else the three glyphs; र + virama at the
  *   start of a cluster is the reph (30 4D), a mark that stands after the base
  *   and after ा ी ो ौ; nukta letters, ZWNJ and ZWJ as sign_cluster.h tells.
+ *   A consonant and a nukta that join nothing are the Hindi glyph of the
+ *   letter Unicode composes of them (U+0915 U+093C: glyph 58, क़) when that
+ *   glyph lights anything, else the two glyphs, the nukta a mark; such a
+ *   consonant and a vowel sign below it (U+0941..U+0944) are one Jukta glyph
+ *   when the Jukta font has the pair (consonant, sign): रु is 30 41; so are
+ *   े or ै and the ं or ँ after it (ें is 47 02), a mark when the font says;
  *   Read from the left: a consonant joined into a conjunct joins nothing more;
  * - a glyph of class 0 takes its column count in columns, left to right;
  * - every lit LED of a glyph is drawn, those right of its column count too:

@@ -42,6 +42,7 @@ FontState HindiFont() {
     Shape(font, 0x3F, 3, kIkaar, 1, 5);      // ि
     Shape(font, 0x3C, 3, kVowel, 1, 12);     // nukta, a mark as an import makes it
     Shape(font, 0x41, 3, kVowel, 1, 15);     // ु
+    Shape(font, 0x5C, 4, kConsonant, 1, 12); // ड़, which ड (dark) and a nukta also write
     Shape(font, 0x44, 20, kVowel, 1, 9);     // ॄ, wider than a glyph
     Shape(font, 0x3E, 3, kConsonant, 1, 13); // ा
     Shape(font, 0x40, 5, kConsonant, 3, 10); // ी, reaching 2 columns left of its centre column
@@ -51,8 +52,8 @@ FontState HindiFont() {
 }
 
 // Glyph 0 is स्त (38 24), glyph 1 त्र (24 30), 2 the half form स् (38 4D), 3
-// the reph (30 4D), a mark, 4 ज़्य (5B 2F), 5 र्त (30 24); no other pair is of
-// two consonants.
+// the reph (30 4D), a mark, 4 ज़्य (5B 2F), 5 र्त (30 24), 6 the rakar (4D 30),
+// a mark, 7 रु (30 41), 8 ें (47 02), a mark; no other pair is of two consonants.
 FontState JuktaFont() {
     FontState font;
     font.IsJukta = true;
@@ -70,9 +71,12 @@ FontState JuktaFont() {
     const int more[][6] = {{2, 3, kConsonant, 1, 0x38, 0x4D},
                            {3, 3, kVowel, 1, 0x30, 0x4D},
                            {4, 5, kConsonant, 2, 0x5B, 0x2F},
-                           {5, 4, kConsonant, 2, 0x30, 0x24}};
-    const int rows[] = {8, 10, 11, 14};
-    for (int i = 0; i < 4; ++i) {
+                           {5, 4, kConsonant, 2, 0x30, 0x24},
+                           {6, 3, kVowel, 1, 0x4D, 0x30},
+                           {7, 4, kConsonant, 2, 0x30, 0x41},
+                           {8, 3, kVowel, 1, 0x47, 0x02}};
+    const int rows[] = {8, 10, 11, 14, 9, 7, 6};
+    for (int i = 0; i < 7; ++i) {
         Shape(font, more[i][0], more[i][1], more[i][2], more[i][3], rows[i]);
         font.JuktaCodes(more[i][0], 0) = static_cast<Byte>(more[i][4]);
         font.JuktaCodes(more[i][0], 1) = static_cast<Byte>(more[i][5]);
@@ -129,6 +133,17 @@ const LineCase kLines[] = {
      {{0, "...###....###"}, {8, "###.........."}, {10, "...###......."}, {15, "..........###"}}},
     {"ANuktaLetterJoinsByThePrecomposedCode", "ज़्य", 5, {{11, "#####"}}},
     {"ALetterAndANuktaJoinLikeThePrecomposedLetter", "ज़्य", 5, {{11, "#####"}}},
+    {"ALetterAndANuktaAreThePrecomposedLetterWhereTheFontDrawsIt", "ड़ु ड़", 12,
+     {{12, "####....####"}, {15, "###........."}}},
+    {"WithoutAConjunctTheRakarStandsOnTheConsonantBeforeAHalfFormIsTried",
+     "क्रि स्र",
+     14,
+     {{0, "...###........"}, {2, "..........####"}, {5, "###..........."}, {9, "...###.....###"}}},
+    {"AConsonantAndTheVowelSignBelowItAreOneJuktaGlyphWhereTheFontHasTheirPair",
+     "रु कु",
+     11,
+     {{0, "........###"}, {7, "####......."}, {15, "........###"}}},
+    {"AVowelSignAndTheAnusvaraAfterItAreOneJuktaMarkWhereTheFontHasTheirPair", "कें", 3, {{0, "###"}, {6, "###"}}},
     {"TheSpacesBeforeAClusterStandBeforeItsIkaar", "क कि", 13, {{0, "###.......###"}, {5, ".......###..."}}},
     {"AMarkAfterAnIkaarStandsOnTheClusterItWasMovedBefore",
      "किु",

@@ -22,6 +22,9 @@ const ListCase kLists[] = {
     {"ThePairOfALongerConjunctIsItsFirstAndLastConsonant", "स्त्र\n", "स्त्र", 1, 0x38, 0x30},
     {"AHalfFormIsItsConsonantAndTheVirama", "स्\n", "स्", 1, 0x38, 0x4D},
     {"TheRephIsRaAndTheVirama", "र्\n", "र्", 1, 0x30, 0x4D},
+    {"TheRakarIsTheViramaAndRa", "्र\n", "्र", 1, 0x4D, 0x30},
+    {"AConsonantAndTheVowelSignBelowItAreTheirTwoBytes", "रू\n", "रू", 1, 0x30, 0x42},
+    {"ASignAboveAndTheAnusvaraAreTheirTwoBytes", "ैं\n", "ैं", 1, 0x48, 0x02},
     // ज़ is U+095B, or ज U+091C and the nukta
     {"ALetterWithANuktaHasThePrecomposedLettersCode", "ज़्य\n", "ज़्य", 1, 0x5B, 0x2F},
     {"AListSavedOnWindowsWithItsMarkAndItsLineEnds", "\xEF\xBB\xBF# mine\r\n\r\n  त्र  \r\n", "त्र", 3, 0x24,
