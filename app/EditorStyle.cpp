@@ -1,6 +1,7 @@
 #include "EditorStyle.h"
 
 #include <algorithm>
+#include <map>
 #include <optional>
 
 #include <QApplication>
@@ -67,12 +68,27 @@ public:
     }
 
     QIcon standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const override {
-        if (which != SP_ToolBarHorizontalExtensionButton && which != SP_ToolBarVerticalExtensionButton)
-            return QProxyStyle::standardIcon(which, option, widget);
-        return QIcon(new LaterIcon(*baseStyle(), which));
+        switch (which) {
+            case SP_ToolBarHorizontalExtensionButton:
+            case SP_ToolBarVerticalExtensionButton:
+                return QIcon(new LaterIcon(*baseStyle(), which));
+            case SP_TitleBarNormalButton:
+            case SP_TitleBarCloseButton:
+            case SP_DockWidgetCloseButton: {
+                // A dock asks for its title buttons' icons at every measure of
+                // its title, and the style decodes them from its images each time.
+                QIcon& icon = titleIcons_[which];
+                if (icon.isNull()) icon = QProxyStyle::standardIcon(which, option, widget);
+                return icon;
+            }
+            default:
+                return QProxyStyle::standardIcon(which, option, widget);
+        }
     }
 
 private:
+    mutable std::map<StandardPixmap, QIcon> titleIcons_;
+
     // On an image of its own: the style sets clips of its own, which would
     // undo a clip of the band's.
     void DrawBand(const QRect& band, const QStyleOptionComplex* option, QPainter* painter,
