@@ -106,6 +106,11 @@ private:
 };
 }  // namespace
 
-void UseEditorStyle() { QApplication::setStyle(new EditorStyle(QApplication::style()->name())); }
+void UseEditorStyle() {
+    QApplication::setStyle(new EditorStyle(QApplication::style()->name()));
+    QFont small = QApplication::font();
+    small.setPixelSize(kDialogFontPixels);
+    QApplication::setFont(small);
+}
 
 }  // namespace ledfont

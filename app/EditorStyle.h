@@ -13,7 +13,13 @@ namespace ledfont {
 // - The menu bar's overflow button takes its icon at creation, decoding it
 //   from the style's images, though a window as wide as its menus never shows
 //   it. The icon is made when it is first drawn.
+// And every window, dialogs included, reads in the small dialog font the
+// layout was made for: one font, whose glyphs are loaded and drawn once (a
+// line edit lays its text out in the application's font before it learns its
+// window's).
 // Call it once the QApplication exists, before the first widget.
 void UseEditorStyle();
+
+inline constexpr int kDialogFontPixels = 11;
 
 }  // namespace ledfont

@@ -13,6 +13,7 @@
 #include "CommandButton.h"
 #include "DirListBox.h"
 #include "DriveListBox.h"
+#include "EditorStyle.h"
 #include "FileListBox.h"
 #include "FontIcon.h"
 #include "Frame.h"
@@ -56,7 +57,7 @@ FrmFont::FrmFont(QWidget* parent)
     setWindowIcon(FontIcon());
     // The layout was made for a small dialog font; larger text would not fit its labels.
     QFont small = font();
-    small.setPixelSize(11);
+    small.setPixelSize(kDialogFontPixels);
     setFont(small);
     setFixedSize(TwipsToPixels(kClientWidthTwips), TwipsToPixels(kClientHeightTwips));
     CreateControls();
