@@ -1190,7 +1190,7 @@ protected:
     }
 };
 
-TEST_F(Panels, AClickOrAnArrowInTheOverviewStoresTheGlyphAndGoesToTheOneChosen) {
+TEST_F(Panels, AClickOrAnArrowInTheOverviewOrAClickInThePreviewGoesToTheGlyphChosen) {
     Load("hindi.txt", false);
     FontModel edited = hindi;
     Flip(edited, 0, 1, 4);
@@ -1208,6 +1208,12 @@ TEST_F(Panels, AClickOrAnArrowInTheOverviewStoresTheGlyphAndGoesToTheOneChosen) 
     EXPECT_TRUE(overview.IsMarkedChanged(0));
     EXPECT_FALSE(overview.IsMarkedChanged(5));
     EXPECT_TRUE(overview.Explanation(0).contains(Q("Changed since the last Save")));
+    // A click on a glyph of the preview's line goes to that glyph as well.
+    main.Preview().SetText(Q("ग"));
+    Settle();
+    auto& line = main.Preview().View();
+    QTest::mouseClick(&line, Qt::LeftButton, {}, line.ColumnCentre(1));
+    EXPECT_EQ(window.Font().CurChar, 0x17);
 }
 
 // The LEDs of `ledfont preview` for the same text and fonts, and the picture
