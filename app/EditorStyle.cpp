@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QIconEngine>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
@@ -14,7 +15,7 @@
 namespace ledfont {
 
 namespace {
-constexpr int kBandRows = 90;  // device rows: under the 96 from which Qt shares a fill among threads
+constexpr int kBandRows = 90;  // under the 96 rows from which Qt shares a fill among threads
 
 // A standard icon of a style, asked for when it is first drawn or measured.
 class LaterIcon : public QIconEngine {
@@ -50,20 +51,28 @@ private:
     std::optional<QIcon> real_;
 };
 
+// The scale of the pixels a painter draws on: a widget's painter may draw on
+// another device (a grab, a render), of a scale of its own.
+qreal DrawnAtScale(QPainter& painter) {
+    const QPaintEngine* engine = painter.paintEngine();
+    return (engine && engine->paintDevice() ? engine->paintDevice() : painter.device())->devicePixelRatio();
+}
+
 class EditorStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
 
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
                             const QWidget* widget) const override {
+        // At a higher scale, frames and buttons reach 96 rows too, and smoothed
+        // edges would round apart in a band's picture: bars are drawn whole.
         const QRect whole = option->rect;
-        const int rows = std::max(1, static_cast<int>(kBandRows / painter->device()->devicePixelRatio()));
-        if (control != CC_ScrollBar || whole.height() <= rows) {
+        if (control != CC_ScrollBar || whole.height() <= kBandRows || DrawnAtScale(*painter) != 1) {
             QProxyStyle::drawComplexControl(control, option, painter, widget);
             return;
         }
-        for (int top = whole.top(); top <= whole.bottom(); top += rows)
-            DrawBand(QRect(whole.left(), top, whole.width(), std::min(rows, whole.bottom() + 1 - top)), option,
+        for (int top = whole.top(); top <= whole.bottom(); top += kBandRows)
+            DrawBand(QRect(whole.left(), top, whole.width(), std::min(kBandRows, whole.bottom() + 1 - top)), option,
                      painter, widget);
     }
 
@@ -93,9 +102,7 @@ private:
     // undo a clip of the band's.
     void DrawBand(const QRect& band, const QStyleOptionComplex* option, QPainter* painter,
                   const QWidget* widget) const {
-        const qreal ratio = painter->device()->devicePixelRatio();
-        QImage image(band.size() * ratio, QImage::Format_ARGB32_Premultiplied);
-        image.setDevicePixelRatio(ratio);
+        QImage image(band.size(), QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter bandPainter(&image);
         bandPainter.translate(-band.topLeft());
@@ -106,8 +113,10 @@ private:
 };
 }  // namespace
 
+QStyle* NewEditorStyle(const QString& base) { return new EditorStyle(base); }
+
 void UseEditorStyle() {
-    QApplication::setStyle(new EditorStyle(QApplication::style()->name()));
+    QApplication::setStyle(NewEditorStyle(QApplication::style()->name()));
     QFont small = QApplication::font();
     small.setPixelSize(kDialogFontPixels);
     QApplication::setFont(small);
