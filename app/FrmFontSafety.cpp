@@ -121,7 +121,7 @@ void FrmFont::OfferRecovery() {
         RestoreJournal(left->content);
         Status(QStringLiteral("Restored the unsaved changes to %1").arg(ToQString(ownFile_)));
     }
-    DiscardLeftJournal(left->path);
+    if (answer != Answer::Cancel) DiscardLeftJournal(left->path);
     WatchChanges();  // the restored changes are in this editor's journal at once
 }
 
@@ -135,7 +135,9 @@ void FrmFont::OfferLeftNewFont() {
             .arg(QString::fromUtf8(ModeName(mode)), GlyphList(mode, left->content));
     const Answer answer = Ask(this, QStringLiteral("Restore Unsaved Changes"), text,
                               {QStringLiteral("Restore"), QStringLiteral("Discard"), QString()});
-    // A Cancel of the question about this editor's own changes keeps both.
+    // Unanswered, or a Cancel of the question about this editor's own
+    // changes: the journal stays for the next start.
+    if (answer == Answer::Cancel) return;
     if (answer == Answer::Save) {
         if (!NewFont(mode)) return;
         RestoreJournal(left->content);
