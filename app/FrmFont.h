@@ -76,6 +76,10 @@ public:
     // Brings the journal and the listeners up to date (a timer does it twice a second).
     void WatchChanges();
     const RecoveryJournal& Journal() const { return journal_; }
+    // A new font that an editor left unsaved when it stopped, offered back:
+    // Restore makes it the font being edited, Discard deletes its journal.
+    // The window asks once by itself, as soon as it is first painted.
+    void OfferLeftNewFont();
 
     // What the panels around the layout show. The font as it stands with the
     // glyph in the editor (canvas and controls, as painted so far) in place
@@ -104,6 +108,9 @@ public:
     void GoNext() { cmdShowIncClick(); }
     void GoTo(int index);
     void GoToGlyph();  // asks which
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void CreateControls();
@@ -143,6 +150,8 @@ private:
     QString FontDescription() const;
     void ShowChosenFile();
     void OfferRecovery();
+    void RestoreJournal(const JournalContent& content);
+    bool HasWorkToKeep() const;
     JournalContent JournalNow() const;
     void Status(const QString& text);
     void Changed();
@@ -170,6 +179,7 @@ private:
     RecoveryJournal journal_;
     QTimer watch_;
     bool journalFailed_ = false;  // said once in the status bar
+    bool painted_ = false;        // the left new font is offered after the first paint
     Listeners listeners_;
     std::function<void()> editListener_;
 

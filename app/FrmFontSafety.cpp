@@ -46,6 +46,10 @@ bool FrmFont::HasUnsavedChanges() const {
     return fontLoaded_ && (saved_.Differs(font_) || transfer_.IsEdited());
 }
 
+// What a crash would lose: the unsaved changes, and what was drawn on the
+// font the window starts with before anything was loaded.
+bool FrmFont::HasWorkToKeep() const { return saved_.Differs(font_) || transfer_.IsEdited(); }
+
 // "the Hindi font loaded from font.txt", "the new Jukta font"
 QString FrmFont::FontDescription() const {
     const QString mode = QString::fromUtf8(ModeName(font_.Mode()));
@@ -114,21 +118,56 @@ void FrmFont::OfferRecovery() {
     const Answer answer = Ask(this, QStringLiteral("Restore Unsaved Changes"), text,
                               {QStringLiteral("Restore"), QStringLiteral("Discard"), QString()});
     if (answer == Answer::Save) {
-        RunReported(this, QStringLiteral("Error Restoring Changes"), [this, &left] {
-            ApplyJournal(left->content, font_);
-            history_.Quietly([this] { transfer_.LoadCharacter(font_.CurChar); });
-            history_.Clear();
-        });
+        RestoreJournal(left->content);
         Status(QStringLiteral("Restored the unsaved changes to %1").arg(ToQString(ownFile_)));
     }
-    DiscardLeftJournal(left->path);
+    if (answer != Answer::Cancel) DiscardLeftJournal(left->path);
     WatchChanges();  // the restored changes are in this editor's journal at once
+}
+
+// The newest one only: the others wait for the next start.
+void FrmFont::OfferLeftNewFont() {
+    const auto left = FindLeftNewFontJournal(journal_.Folder());
+    if (!left) return;
+    const FontMode mode = left->content.mode;
+    const QString text =
+        QStringLiteral("The editor stopped before a new %1 font was saved (glyphs %2). Restore it?")
+            .arg(QString::fromUtf8(ModeName(mode)), GlyphList(mode, left->content));
+    const Answer answer = Ask(this, QStringLiteral("Restore Unsaved Changes"), text,
+                              {QStringLiteral("Restore"), QStringLiteral("Discard"), QString()});
+    // Unanswered, or a Cancel of the question about this editor's own
+    // changes: the journal stays for the next start.
+    if (answer == Answer::Cancel) return;
+    if (answer == Answer::Save) {
+        if (!NewFont(mode)) return;
+        RestoreJournal(left->content);
+        Status(QStringLiteral("Restored the unsaved new %1 font").arg(QString::fromUtf8(ModeName(mode))));
+    }
+    DiscardLeftJournal(left->path);
+    WatchChanges();
+}
+
+void FrmFont::RestoreJournal(const JournalContent& content) {
+    RunReported(this, QStringLiteral("Error Restoring Changes"), [this, &content] {
+        ApplyJournal(content, font_);
+        history_.Quietly([this] { transfer_.LoadCharacter(font_.CurChar); });
+        history_.Clear();
+    });
+}
+
+// Queued, so the question never holds up the window's first picture.
+void FrmFont::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (painted_) return;
+    painted_ = true;
+    QTimer::singleShot(0, this, [this] { OfferLeftNewFont(); });
 }
 
 // The changed records, and the glyph on the canvas as it would be stored
 // (its code pair only when both fields are hexadecimal).
 JournalContent FrmFont::JournalNow() const {
-    JournalContent content{JournalFontPath(ownFile_), ownChecksum_, font_.Mode(), font_.CurChar, {}, {}};
+    const std::string fontFile = ownFile_.empty() ? std::string() : JournalFontPath(ownFile_);
+    JournalContent content{fontFile, ownChecksum_, font_.Mode(), font_.CurChar, {}, {}};
     const EditorGlyph edited = transfer_.ReadEditorGlyph();
     const bool canvasEdited = transfer_.IsEdited();
     for (const int c : saved_.ChangedRecords(font_)) {
@@ -155,7 +194,7 @@ JournalContent FrmFont::JournalNow() const {
 
 void FrmFont::WatchChanges() {
     try {
-        if (HasUnsavedChanges() && !ownFile_.empty()) {
+        if (HasWorkToKeep()) {
             journal_.Write(JournalNow());
         } else {
             journal_.Remove();

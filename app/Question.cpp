@@ -27,6 +27,9 @@ Answer Ask(QWidget* parent, const QString& title, const QString& text, const Que
     box.setDefaultButton(save);
     box.setEscapeButton(cancel ? cancel : discard);
     box.exec();
+    // No button at all: the box went with the application quitting, and
+    // nobody answered, so nothing may be thrown away.
+    if (!box.clickedButton()) return Answer::Cancel;
     if (box.clickedButton() == save) return Answer::Save;
     if (box.clickedButton() == discard || !cancel) return Answer::Discard;
     return Answer::Cancel;

@@ -19,7 +19,8 @@ struct QuestionButtons {
 };
 
 // A modal question with up to three buttons; Escape or closing the box
-// answers Cancel (or Discard, without a cancel button).
+// answers Cancel (or Discard, without a cancel button). A box that goes
+// unanswered, because the application quits, answers Cancel.
 Answer Ask(QWidget* parent, const QString& title, const QString& text, const QuestionButtons& buttons);
 
 // A line of text the user types (Go to glyph); empty when cancelled.

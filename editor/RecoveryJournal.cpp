@@ -236,9 +236,12 @@ void RecoveryJournal::Remove() {
     written_.clear();
 }
 
-std::optional<LeftJournal> FindLeftJournal(const std::string& folder, const std::string& fontFile,
-                                           FontMode mode, std::uint64_t checksum) {
-    const std::string wanted = JournalFontPath(fontFile);
+namespace {
+// The newest whole journal in folder that no running editor holds and that
+// wanted accepts. One listing of the folder, and nothing more when it is
+// empty or absent.
+template <class Wanted>
+std::optional<LeftJournal> NewestLeftJournal(const std::string& folder, const Wanted& wanted) {
     std::error_code error;
     std::optional<LeftJournal> found;
     fs::file_time_type newest{};
@@ -253,8 +256,7 @@ std::optional<LeftJournal> FindLeftJournal(const std::string& folder, const std:
         std::ostringstream text;
         text << std::ifstream(path, std::ios::binary).rdbuf();
         const auto content = ParseJournal(text.str());
-        if (!content || content->fontFile != wanted || content->mode != mode || content->checksum != checksum)
-            continue;
+        if (!content || !wanted(*content)) continue;
         const auto time = entry.last_write_time(error);
         if (!found || time > newest) {
             found = LeftJournal{path, *content};
@@ -262,6 +264,19 @@ std::optional<LeftJournal> FindLeftJournal(const std::string& folder, const std:
         }
     }
     return found;
+}
+}  // namespace
+
+std::optional<LeftJournal> FindLeftJournal(const std::string& folder, const std::string& fontFile,
+                                           FontMode mode, std::uint64_t checksum) {
+    const std::string wanted = JournalFontPath(fontFile);
+    return NewestLeftJournal(folder, [&](const JournalContent& content) {
+        return content.fontFile == wanted && content.mode == mode && content.checksum == checksum;
+    });
+}
+
+std::optional<LeftJournal> FindLeftNewFontJournal(const std::string& folder) {
+    return NewestLeftJournal(folder, [](const JournalContent& content) { return content.fontFile.empty(); });
 }
 
 void DiscardLeftJournal(const std::string& path) {

@@ -17,8 +17,8 @@ namespace ledfont {
 // What an editor had not saved yet: enough to put its font back together
 // from the file it was loaded from, if that file has not changed since.
 struct JournalContent {
-    std::string fontFile;        // the font's own file, absolute
-    std::uint64_t checksum = 0;  // FileChecksum of that file as loaded or last saved
+    std::string fontFile;        // the font's own file, absolute; empty for a font never saved
+    std::uint64_t checksum = 0;  // FileChecksum of that file as loaded or last saved; 0 without one
     FontMode mode = FontMode::Hindi;
     std::int16_t current = 0;                                // the glyph on the canvas
     std::vector<std::pair<int, RecordBytes>> records;        // changed records
@@ -78,6 +78,9 @@ struct LeftJournal {
 };
 std::optional<LeftJournal> FindLeftJournal(const std::string& folder, const std::string& fontFile,
                                            FontMode mode, std::uint64_t checksum);
+// The newest journal no running editor holds of a font that has no file: a
+// new font, its records and code pairs as changed from the blank font.
+std::optional<LeftJournal> FindLeftNewFontJournal(const std::string& folder);
 // Deletes a journal FindLeftJournal found, unless an editor took it since.
 void DiscardLeftJournal(const std::string& path);
 

@@ -1,11 +1,12 @@
 // A window that edits a font and then waits to be killed: the journal test
 // runs it as a process of its own and ends it with SIGKILL.
-//   EditorToKill FONT_FILE
-// Loads the Hindi font, changes cell (3, 3) of glyph 0, steps with ">>",
+//   EditorToKill FONT_FILE | new
+// Loads the Hindi font (or makes a new one, which has no file), changes cell (3, 3) of glyph 0, steps with ">>",
 // changes cell (5, 5) of glyph 1 on the canvas, writes the journal, prints
 // its path and waits.
 #include <QApplication>
 #include <cstdio>
+#include <string_view>
 
 #include "FrmFont.h"
 
@@ -25,8 +26,12 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     ledfont::FrmFont window;
-    window.Font().FontFile = argv[1];
-    if (!window.LoadFile()) return 1;
+    if (std::string_view(argv[1]) == "new") {
+        if (!window.NewFont(ledfont::FontMode::Hindi)) return 1;
+    } else {
+        window.Font().FontFile = argv[1];
+        if (!window.LoadFile()) return 1;
+    }
     ChangeCell(window, 3, 3);
     window.Transfer().ShowIncClick();
     ChangeCell(window, 5, 5);

@@ -1041,6 +1041,71 @@ TEST_F(FontEditor, JournalOfAKilledEditorSurvivesAndRestoresItsChanges) {
     EXPECT_FALSE(window.Journal().Exists());
 }
 
+// A new font has no file to be loaded from again: the journal a killed
+// editor left of one is offered when the next editor starts. Restore makes
+// it the font being edited, unsaved, whose first Save asks for a file that
+// the journal names from then on; Discard deletes the journal, and a question
+// nobody answered (the editor quit) keeps it.
+std::string RecoveryAnswerName(Answer answer) {
+    return answer == Answer::Save ? "Restore" : answer == Answer::Discard ? "Discard" : "Unanswered";
+}
+
+class NewFontRecovery : public FontEditor, public testing::WithParamInterface<Answer> {};
+
+TEST_P(NewFontRecovery, JournalOfAKilledEditorsNewFontIsOfferedWhenTheNextEditorStarts) {
+    QTest::qWait(20);  // the fixture's window has made its own offer, of nothing
+    std::string journal;
+    const pid_t pid = StartEditorToKill("new", journal);
+    ASSERT_GT(pid, 0);
+    ::kill(pid, SIGKILL);
+    ::waitpid(pid, nullptr, 0);
+    ASSERT_TRUE(fs::exists(journal)) << journal;
+
+    questions.answers = {GetParam()};
+    ledfont::MainWindow next;
+    next.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&next));
+    for (int wait = 0; wait < 200 && questions.asked().empty(); ++wait) QTest::qWait(10);
+    ASSERT_EQ(questions.asked().size(), 1u);
+    EXPECT_EQ(questions.asked()[0].title, Q("Restore Unsaved Changes"));
+    EXPECT_EQ(questions.asked()[0].text,
+              Q("The editor stopped before a new Hindi font was saved (glyphs 0900, 0901). Restore it?"));
+    EXPECT_EQ(fs::exists(journal), GetParam() == Answer::Cancel);
+    FrmFont& form = next.Form();
+    if (GetParam() != Answer::Save) {
+        EXPECT_FALSE(form.FontLoaded() || form.CanSave() || form.Journal().Exists());
+        return;
+    }
+
+    // What the killed editor drew: cell (3, 3) of glyph 0 stored by ">>",
+    // cell (5, 5) of glyph 1 on the canvas only.
+    FontModel edited;
+    for (int c = 0; c < 128; ++c) {
+        edited.glyphs.insert(edited.glyphs.end(), {10, 1});
+        edited.glyphs.insert(edited.glyphs.end(), 32, 255);
+    }
+    edited.SetLit(0, 3, 3, true);
+    edited.SetLit(1, 5, 5, true);
+    EXPECT_EQ(form.Font().CurChar, 1);
+    EXPECT_TRUE(form.HasUnsavedChanges() && form.CanSave() && form.OwnFile().empty());
+    EXPECT_TRUE(form.Journal().Exists());
+    questions.fileNames = {QString::fromStdString((root / "new.txt").string())};
+    ASSERT_TRUE(form.SaveFile());
+    EXPECT_EQ(Read("new.txt"), FontText(edited));
+    EXPECT_FALSE(form.Journal().Exists());
+    form.Grid().OnLED(7, 7);
+    form.WatchChanges();
+    ASSERT_TRUE(form.Journal().Exists());
+    std::stringstream text;
+    text << std::ifstream(form.Journal().Path()).rdbuf();
+    const auto content = ledfont::ParseJournal(text.str());
+    ASSERT_TRUE(content);
+    EXPECT_EQ(content->fontFile, ledfont::JournalFontPath((root / "new.txt").string()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, NewFontRecovery, testing::Values(Answer::Save, Answer::Discard, Answer::Cancel),
+                         [](const auto& row) { return RecoveryAnswerName(row.param); });
+
 // ---- Paths that are no font file: FIFOs, links, folders, devices ---------
 
 // Three seconds on, opens the FIFO from both ends until the command under test
