@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QDockWidget>
+#include <QTemporaryDir>
 
 #include "FrmFont.h"
 #include "MainWindow.h"
@@ -61,6 +62,10 @@ BENCHMARK(BM_PaintStepWithBothPanels)->Unit(benchmark::kMillisecond);
 // objects must not outlive it at exit (the pointing device crashed there).
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The window's journal goes to a folder of the run's own: the user's
+    // editors are not asked about it, and it cannot ask about theirs.
+    QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
