@@ -43,7 +43,7 @@ QString GlyphList(FontMode mode, const JournalContent& content) {
 }  // namespace
 
 bool FrmFont::HasUnsavedChanges() const {
-    return fontLoaded_ && (saved_.Differs(font_) || transfer_.IsEdited());
+    return fontLoaded_ && HasWorkToKeep();
 }
 
 // What a crash would lose: the unsaved changes, and what was drawn on the

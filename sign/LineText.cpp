@@ -25,6 +25,7 @@ InvalidCallError NotDevanagariError(std::size_t character, char32_t ch) {
 
 std::u32string DecodeLineText(std::string_view utf8) {
     std::u32string line;
+    line.reserve(utf8.size());
     for (std::size_t at = 0; at < utf8.size();) {
         const Utf8Character d = DecodeUtf8At(utf8, at);
         if (d.length == 0) throw NotUtf8Error(line.size() + 1, at + 1);

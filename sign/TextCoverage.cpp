@@ -200,23 +200,11 @@ private:
     TextCoverage result_;
 };
 
-std::u32string Decoded(std::string_view utf8) {
-    std::u32string text;
-    text.reserve(utf8.size());
-    for (std::size_t at = 0; at < utf8.size();) {
-        const Utf8Character d = DecodeUtf8At(utf8, at);
-        if (d.length == 0) throw NotUtf8Error(text.size() + 1, at + 1);
-        text += d.ch;
-        at += d.length;
-    }
-    return text;
-}
-
 }  // namespace
 
 TextCoverage MeasureCoverage(std::string_view utf8, const LineFonts& fonts) {
     Measure measure(fonts);
-    measure.Text(Decoded(utf8));
+    measure.Text(DecodeLineText(utf8));
     return measure.Result();
 }
 
