@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QShowEvent>
 #include <QDockWidget>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -11,6 +12,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
+#include "BackingStoreMemory.h"
 #include "FontOverview.h"
 #include "FrmFont.h"
 #include "GlyphLimits.h"
@@ -218,6 +220,13 @@ void MainWindow::Refresh() {
     save_->setEnabled(form_->CanSave());
     saveAs_->setEnabled(form_->CanSave());
     unsaved_->setText(form_->HasUnsavedChanges() ? QStringLiteral("Unsaved changes") : QString());
+}
+
+// The first paint of a window writes every pixel of its backing store: its
+// memory is asked for at once, not a page at a time as the paint reaches it.
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous()) PopulateBackingStore(*this);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

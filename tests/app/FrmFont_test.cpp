@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBackingStore>
 #include <QComboBox>
 #include <QDockWidget>
 #include <QIcon>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QTest>
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -212,6 +214,23 @@ TEST(MainWindowShell, MenuBarAboveAndStatusBarBelowTheUnchangedWindow) {
         std::find_if(rows.begin(), rows.end(), [](const auto& r) { return r.first == Q("Edit ▸ Redo"); });
     ASSERT_NE(redo, rows.end());
     EXPECT_TRUE(redo->second.startsWith(Q("Ctrl+Shift+Z, Ctrl+Y")));
+}
+
+// The window's backing store is made its size when the window is shown, and
+// the first paint draws into that very memory rather than making its own.
+TEST(MainWindowShell, FirstPaintDrawsIntoTheBackingStoreMadeAtShow) {
+    ledfont::MainWindow main;
+    main.show();
+    QBackingStore* store = main.backingStore();
+    ASSERT_NE(store, nullptr);
+    EXPECT_EQ(store->size(), main.size());
+    ASSERT_EQ(store->paintDevice()->devType(), QInternal::Image);
+    const uchar* shown = static_cast<const QImage*>(store->paintDevice())->constBits();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    QApplication::processEvents();
+    const auto* painted = static_cast<const QImage*>(store->paintDevice());
+    EXPECT_EQ(painted->constBits(), shown);
+    EXPECT_EQ(painted->pixel(main.Form().geometry().center()), main.grab().toImage().pixel(main.Form().geometry().center()));
 }
 
 TEST(FrmFontStartUp, ListsAreFilledAndSelectTenColumnsAndCentreOne) {
