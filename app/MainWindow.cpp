@@ -2,10 +2,10 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QShowEvent>
 #include <QDockWidget>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShowEvent>
 #include <QTimer>
 #include <QLabel>
 #include <QLayout>

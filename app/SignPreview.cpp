@@ -3,8 +3,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QHelpEvent>
 #include <QEvent>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -46,9 +46,7 @@ QString Summary(int columns, int signColumns) {
                       .arg(more == 1 ? QStringLiteral("column") : QStringLiteral("columns")) +
            Columns(signColumns);
 }
-}  // namespace
 
-namespace {
 // A label whose text can be selected lays it out as a document, again at
 // every resize; the message becomes selectable when the pointer first comes
 // over it, not at the start of every session.

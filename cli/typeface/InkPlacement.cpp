@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <iterator>
+#include <map>
 #include <vector>
 
 #include "GlyphRecord.h"
@@ -31,17 +32,24 @@ struct Seams {
     int belowSplit = 0;
 };
 
-// The lit columns of grid row y of ink standing on baselineY.
-std::vector<int> RowOf(const GlyphInk& ink, int baselineY, int y) {
-    std::vector<int> xs;
-    for (const InkPixel& p : ink.lit)
-        if (baselineY - p.y == y) xs.push_back(p.x);
-    std::sort(xs.begin(), xs.end());
-    return xs;
+// The lit columns of each grid row of ink standing on baselineY, sorted.
+using InkRows = std::map<int, std::vector<int>>;
+InkRows RowsOf(const GlyphInk& ink, int baselineY) {
+    InkRows rows;
+    for (const InkPixel& p : ink.lit) rows[baselineY - p.y].push_back(p.x);
+    for (auto& [y, xs] : rows) std::sort(xs.begin(), xs.end());
+    return rows;
 }
 
-// How unlike two rows are: the columns lit in one of them only.
-int Unlike(const std::vector<int>& a, const std::vector<int>& b) {
+// How unlike grid rows y and y + 1 are: the columns lit in one of them only.
+int Unlike(const InkRows& rows, int y) {
+    static const std::vector<int> kNone;
+    const auto row = [&rows](int at) -> const std::vector<int>& {
+        const auto found = rows.find(at);
+        return found == rows.end() ? kNone : found->second;
+    };
+    const std::vector<int>& a = row(y);
+    const std::vector<int>& b = row(y + 1);
     std::vector<int> apart;
     std::set_symmetric_difference(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(apart));
     return static_cast<int>(apart.size());
@@ -50,11 +58,11 @@ int Unlike(const std::vector<int>& a, const std::vector<int>& b) {
 // Of the neighbouring rows in first..last, the pair most alike, the one
 // nearest stay on a tie: closing it up shortens a stroke where it runs
 // straight (the stem of ो) rather than blotting a bend into a dot.
-int MostAlikePair(const GlyphInk& ink, int baselineY, int first, int last, int stay) {
+int MostAlikePair(const InkRows& rows, int first, int last, int stay) {
     int best = stay;
-    int bestUnlike = Unlike(RowOf(ink, baselineY, stay), RowOf(ink, baselineY, stay + 1));
+    int bestUnlike = Unlike(rows, stay);
     for (int y = first; y < last; ++y) {
-        const int unlike = Unlike(RowOf(ink, baselineY, y), RowOf(ink, baselineY, y + 1));
+        const int unlike = Unlike(rows, y);
         if (unlike < bestUnlike || (unlike == bestUnlike && std::abs(y - stay) < std::abs(best - stay))) {
             best = y;
             bestUnlike = unlike;
@@ -64,9 +72,10 @@ int MostAlikePair(const GlyphInk& ink, int baselineY, int first, int last, int s
 }
 
 Seams SeamsOf(const GlyphInk& ink, const InkBounds& b, int headlineY, int baselineY) {
+    const InkRows rows = RowsOf(ink, baselineY);
     Seams seams;
-    seams.aboveSplit = MostAlikePair(ink, baselineY, baselineY - b.top, headlineY - 1, headlineY - 2);
-    seams.belowSplit = MostAlikePair(ink, baselineY, baselineY + 1, baselineY - b.bottom, baselineY + 1) + 1;
+    seams.aboveSplit = MostAlikePair(rows, baselineY - b.top, headlineY - 1, headlineY - 2);
+    seams.belowSplit = MostAlikePair(rows, baselineY + 1, baselineY - b.bottom, baselineY + 1) + 1;
     return seams;
 }
 

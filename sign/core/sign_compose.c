@@ -258,8 +258,11 @@ static SignStatus pick_glyphs(Composer* c, const Text* text) {
             if (join.kind == SIGN_JOIN_NONE || join.kind == SIGN_JOIN_RAKAR) {
                 const size_t nukta = precomposed_nukta(c, text, at, &glyph, &failed);
                 if (failed) return SIGN_READ_FAILED;
-                if (join.kind == SIGN_JOIN_NONE && nukta > 0) ++character;
-                if (join.kind == SIGN_JOIN_NONE) used += nukta;
+                /* the rakar's join already took the nukta in */
+                if (join.kind == SIGN_JOIN_NONE && nukta > 0) {
+                    ++character;
+                    used += nukta;
+                }
             }
             if (join.kind == SIGN_JOIN_NONE) {
                 vowel = ligature_with(c, text, at + used, 0x0941ul, 0x0944ul, &glyph, &failed);
